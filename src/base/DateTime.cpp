@@ -84,8 +84,9 @@ DateTime NowDateTime() {
     std::tm local{};
     localtime_r(&t, &local);
     int ms = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-    CalendarDateTime p{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                       local.tm_hour,        local.tm_min,     local.tm_sec < 60 ? local.tm_sec : 59,
+    CalendarDateTime p{local.tm_year + 1900, local.tm_mon + 1,
+                       local.tm_mday,        local.tm_hour,
+                       local.tm_min,         local.tm_sec < 60 ? local.tm_sec : 59,
                        ms < 0 ? 0 : ms};
     return EncodeDateTime(p).value_or(0.0);
 }

@@ -8,7 +8,9 @@
 
 namespace {
 
-FileResult Failure(int err) { return {false, std::strerror(err)}; }
+FileResult Failure(int err) {
+    return {false, std::strerror(err)};
+}
 
 } // namespace
 

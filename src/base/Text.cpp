@@ -82,8 +82,15 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 std::string ToUpperPolish(std::string_view text) {
     // Lower- and upper-case pairs of the Polish letters, as UTF-8.
     static const std::array<std::pair<std::string_view, std::string_view>, 9> polish = {{
-        {"ą", "Ą"}, {"ć", "Ć"}, {"ę", "Ę"}, {"ł", "Ł"}, {"ń", "Ń"},
-        {"ó", "Ó"}, {"ś", "Ś"}, {"ź", "Ź"}, {"ż", "Ż"},
+        {"ą", "Ą"},
+        {"ć", "Ć"},
+        {"ę", "Ę"},
+        {"ł", "Ł"},
+        {"ń", "Ń"},
+        {"ó", "Ó"},
+        {"ś", "Ś"},
+        {"ź", "Ź"},
+        {"ż", "Ż"},
     }};
     std::string out;
     out.reserve(text.size());

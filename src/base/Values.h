@@ -6,4 +6,6 @@
 // bit, never computed.
 inline constexpr double NoValue = -1e12;
 
-inline bool HasValue(double x) { return x != NoValue; }
+inline bool HasValue(double x) {
+    return x != NoValue;
+}

@@ -144,7 +144,9 @@ void TAppData::TransferBool(bool& value) {
         value = b != 0;
 }
 
-void TAppData::TransferByte(uint8_t& value) { TransferFixed(&value, 1); }
+void TAppData::TransferByte(uint8_t& value) {
+    TransferFixed(&value, 1);
+}
 
 void TAppData::TransferInt16(int16_t& value) {
     uint8_t raw[2];

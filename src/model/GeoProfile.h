@@ -14,22 +14,22 @@ public:
         : Start(start), Name(std::move(name)), Color(color) {}
     virtual ~TGeoProfileItem() = default;
 
-    double Start = 0;        // m, top of the layer
-    std::string Name;        // soil symbol: "#" separates lines, "[x]" marks index text
-    double Size = 0;         // m, thickness (derived by Normalize)
-    int32_t Color = 0;       // 0x00BBGGRR, colour on the report
-    int16_t SoilType = 0;    // 0 not given, 1 sand ("piasek"), 2 sand-gravel ("pospółka"), 3 other
+    double Start = 0;     // m, top of the layer
+    std::string Name;     // soil symbol: "#" separates lines, "[x]" marks index text
+    double Size = 0;      // m, thickness (derived by Normalize)
+    int32_t Color = 0;    // 0x00BBGGRR, colour on the report
+    int16_t SoilType = 0; // 0 not given, 1 sand ("piasek"), 2 sand-gravel ("pospółka"), 3 other
     bool GradingKnown = false; // the well-graded question was answered
     bool WellGraded = false;
-    double CU = NoValue;     // coefficient of curvature ("Wsp. różnorodności C")
-    double U = NoValue;      // coefficient of uniformity ("Wsp. różnoziarnistości U")
-    double IDAvg = NoValue;  // derived layer means
+    double CU = NoValue;    // coefficient of curvature ("Wsp. różnorodności C")
+    double U = NoValue;     // coefficient of uniformity ("Wsp. różnoziarnistości U")
+    double IDAvg = NoValue; // derived layer means
     double ISAvg = NoValue;
-    bool Gleba = false;      // topsoil: left out of presentation and calculations
-    bool ForDP = true;       // layer meant for dynamic probing
-    bool ForVane = false;    // layer meant for vane shear
-    int16_t Category = 0;    // vane soil category: 0 unknown, 1 cohesive, 2 non-cohesive, 3 organic
-    double WspKor = 1.0;     // vane correction coefficient of the layer
+    bool Gleba = false;   // topsoil: left out of presentation and calculations
+    bool ForDP = true;    // layer meant for dynamic probing
+    bool ForVane = false; // layer meant for vane shear
+    int16_t Category = 0; // vane soil category: 0 unknown, 1 cohesive, 2 non-cohesive, 3 organic
+    double WspKor = 1.0;  // vane correction coefficient of the layer
     TGeoProfileItem* Next = nullptr; // following layer in depth order, not owned
 
     // Name becomes the lines joined with "#".

@@ -39,4 +39,6 @@ const char* ProbeNameOf(int probeType) {
     }
 }
 
-std::string TProtocol::ProbeName() const { return ProbeNameOf(ProbeType); }
+std::string TProtocol::ProbeName() const {
+    return ProbeNameOf(ProbeType);
+}

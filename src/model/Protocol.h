@@ -13,9 +13,10 @@
 
 // The vane used for field vane tests or of the cone-vane probe.
 struct TVaneParams {
-    uint8_t VaneType = 1; // index into "[wybierz]", "FVT 40/80", "FVT 60/120", "FVT 80/160", "FVT 100/200", "INNY"
-    double D = 40;        // mm, vane diameter
-    double H = 80;        // mm, vane height
+    uint8_t VaneType =
+        1; // index into "[wybierz]", "FVT 40/80", "FVT 60/120", "FVT 80/160", "FVT 100/200", "INNY"
+    double D = 40; // mm, vane diameter
+    double H = 80; // mm, vane height
 };
 
 // Probe types as stored in ProbeType.

@@ -54,9 +54,9 @@ public:
     bool PrintILMin = true;
     bool PrintILMax = true;
 
-    bool Strict = false;  // strict verification of every condition
+    bool Strict = false;     // strict verification of every condition
     int32_t CorrectMode = 1; // 0 none, 1 road-and-bridge instruction (IBPG), 2 user coefficients
-    uint8_t Norm = 0;     // 0 PN-B-04452, 1 IBPG, 2 PN-EN ISO 22476-2 / PN-EN 1997-2, 3 user formula
+    uint8_t Norm = 0; // 0 PN-B-04452, 1 IBPG, 2 PN-EN ISO 22476-2 / PN-EN 1997-2, 3 user formula
     double ParA = NoValue; // I_D = A * log10(N) + B
     double ParB = NoValue;
     T050Param UserCorr;

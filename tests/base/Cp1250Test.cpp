@@ -30,7 +30,8 @@ TEST(Cp1250, UnrepresentableCharactersBecomeQuestionMarksAndAreReported) {
         {"π", "?"},           // Greek
         {"a\xE2\x82", "a??"}, // cut UTF-8 sequence: each stray byte
         {"\xFFx", "?x"},      // invalid byte
-        {"€1", "\x80" "1"},   // the euro sign is in the code page
+        {"€1", "\x80"
+               "1"}, // the euro sign is in the code page
     };
     for (const Case& c : cases) {
         bool lossy = false;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 TEST(Numbers, RoundHalfUpRoundsTowardsPlusInfinityAtHalf) {
-    const std::pair<double, int> cases[] = {
-        {2.5, 3}, {-2.5, -2}, {2.4999, 2}, {3.75, 4}, {4.5, 5}, {-0.5, 0}, {-0.51, -1}, {0.0, 0}};
+    const std::pair<double, int> cases[] = {{2.5, 3}, {-2.5, -2}, {2.4999, 2}, {3.75, 4},
+                                            {4.5, 5}, {-0.5, 0},  {-0.51, -1}, {0.0, 0}};
     for (auto [x, expected] : cases)
         EXPECT_EQ(RoundHalfUp(x), expected) << x;
 }

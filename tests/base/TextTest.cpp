@@ -9,9 +9,9 @@ TEST(Text, GetTokenFields) {
         const char* expected;
     };
     const Case cases[] = {
-        {"a:b:c", 0, "a"}, {"a:b:c", 1, "b"}, {"a:b:c", 2, "c"}, {"a:b:c", 3, ""},
-        {"a:b:c", -1, ""}, {"", 0, ""},       {"abc", 0, "abc"}, {"x::y", 1, ""},
-        {"P[d]#Pg", 1, "Pg"},
+        {"a:b:c", 0, "a"}, {"a:b:c", 1, "b"}, {"a:b:c", 2, "c"},
+        {"a:b:c", 3, ""},  {"a:b:c", -1, ""}, {"", 0, ""},
+        {"abc", 0, "abc"}, {"x::y", 1, ""},   {"P[d]#Pg", 1, "Pg"},
     };
     for (const Case& c : cases) {
         char sep = std::string(c.text).find('#') != std::string::npos ? '#' : ':';

@@ -68,7 +68,8 @@ TEST(AppData, ReadsBackWhatItWroteAndConvertsText) {
     writer.TransferUInt32(version);
     writer.TransferString(text);
     writer.TransferDouble(d);
-    EXPECT_EQ(Bytes(writer.Stream).substr(10, 7), "\xA3\xF3" "d\x9F \xB9\xEA");
+    EXPECT_EQ(Bytes(writer.Stream).substr(10, 7), "\xA3\xF3"
+                                                  "d\x9F \xB9\xEA");
 
     TAppData reader;
     reader.Stream.Write(writer.Stream.Data(), writer.Stream.Size());
@@ -92,10 +93,10 @@ TEST(AppData, IdentifierChecksOnFiles) {
         bool accepted;
     };
     const Case cases[] = {
-        {"abc", false},      // only the identifier: not shorter than the file
-        {"abcX", true},      // identifier plus one byte
-        {"abd1234", false},  // other identifier
-        {"", false},         // empty file, empty stream
+        {"abc", false},     // only the identifier: not shorter than the file
+        {"abcX", true},     // identifier plus one byte
+        {"abd1234", false}, // other identifier
+        {"", false},        // empty file, empty stream
     };
     for (const Case& c : cases) {
         std::string path = dir.File("f.bin");

@@ -28,9 +28,12 @@ TEST(Protocol, FreshTestDefaults) {
 
 TEST(Protocol, ProbeNames) {
     TProtocol p;
-    const std::pair<int, const char*> cases[] = {
-        {0, "b/d"}, {1, "Sonda lekka DPL"}, {3, "Sonda ciężka DPH"},
-        {5, "Sonda b.ciężka DPSH-B"}, {6, "b/d"}, {255, "b/d"}};
+    const std::pair<int, const char*> cases[] = {{0, "b/d"},
+                                                 {1, "Sonda lekka DPL"},
+                                                 {3, "Sonda ciężka DPH"},
+                                                 {5, "Sonda b.ciężka DPSH-B"},
+                                                 {6, "b/d"},
+                                                 {255, "b/d"}};
     for (auto [type, name] : cases) {
         p.SetProbeType(type);
         EXPECT_EQ(p.ProbeName(), name);
