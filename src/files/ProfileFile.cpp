@@ -1,0 +1,95 @@
+#include "files/ProfileFile.h"
+
+#include <memory>
+
+namespace {
+
+// Colour of a layer before its stored colour is read: white.
+constexpr int32_t DefaultLayerColor = 0x00FFFFFF;
+
+void TransferLayer(TFieldIo& io, TGeoProfileItem& layer) {
+    const uint32_t version = io.Version();
+    io.Double(layer.Start);
+    if (version >= 2)
+        io.Bool(layer.Gleba);
+    io.String(layer.Name);
+    io.Int32(layer.Color);
+    io.Int16(layer.SoilType);
+    io.Bools({&layer.GradingKnown, &layer.WellGraded});
+    // U before CU on disk, although the layer declares CU first.
+    io.Doubles({&layer.U, &layer.CU});
+    if (version >= 200) {
+        io.Bools({&layer.ForDP, &layer.ForVane});
+        io.Int16(layer.Category);
+    }
+    if (version >= 201)
+        io.Double(layer.WspKor);
+}
+
+bool ReadProfileFile(TGeoProfile& profile, TAppData& data) {
+    TFieldIo io(data);
+    bool read = false;
+    if (data.BeginRead(ProfileFileIdentifier) && io.TransferVersion()) {
+        TransferProfileBlock(io, profile);
+        read = true;
+    }
+    data.Finish();
+    return read;
+}
+
+void WriteProfileFile(TGeoProfile& profile, TAppData& data) {
+    TFieldIo io(data);
+    data.BeginWrite(ProfileFileIdentifier);
+    io.TransferVersion();
+    TransferProfileBlock(io, profile);
+}
+
+} // namespace
+
+void TransferProfileBlock(TFieldIo& io, TGeoProfile& profile) {
+    if (io.Reading()) {
+        if (!io.Ok())
+            return;
+        profile.Items.Clear();
+    }
+    io.Doubles({&profile.Water1, &profile.Water2, &profile.End});
+    int32_t count = profile.Count();
+    io.Int32(count);
+    if (io.Writing()) {
+        for (TGeoProfileItem& layer : profile.Items)
+            TransferLayer(io, layer);
+        return;
+    }
+    // Every layer takes at least 36 bytes, so a lying count ends with the data.
+    for (int32_t i = 0; i < count && io.Ok(); ++i) {
+        auto layer = std::make_unique<TGeoProfileItem>(0.0, std::string(), DefaultLayerColor);
+        TransferLayer(io, *layer);
+        if (io.Ok())
+            profile.Items.Add(std::move(layer));
+    }
+    profile.Normalize();
+}
+
+FileOperationResult SaveProfile(TGeoProfile& profile, const std::string& path) {
+    TAppData data(path);
+    WriteProfileFile(profile, data);
+    return FinishWriting(data);
+}
+
+bool LoadProfile(TGeoProfile& profile, const std::string& path) {
+    TAppData data(path);
+    return ReadProfileFile(profile, data);
+}
+
+std::string EncodeProfile(TGeoProfile& profile) {
+    TAppData data;
+    WriteProfileFile(profile, data);
+    data.Finish();
+    return ImageOf(data);
+}
+
+bool DecodeProfile(TGeoProfile& profile, std::string_view image) {
+    TAppData data;
+    LoadImage(data, image);
+    return ReadProfileFile(profile, data);
+}
