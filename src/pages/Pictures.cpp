@@ -1,0 +1,6 @@
+#include "pages/Surface.h"
+
+const TVrPicture& WrenchPicture() {
+    static const TVrPicture wrench{"wrench"};
+    return wrench;
+}
