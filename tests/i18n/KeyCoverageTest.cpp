@@ -5,11 +5,13 @@
 #include "i18n/Localization.h"
 
 #include "base/FileIo.h"
+#include "base/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <set>
 
 namespace {
@@ -61,16 +63,21 @@ void SkipBlanks(std::string_view source, size_t& at) {
         ++at;
 }
 
-// The literal keys of the calls Translate("key") and Translate("key", ...):
-// a literal that is the whole first argument (not part of an expression).
-std::vector<std::string> TranslateKeys(std::string_view source) {
-    static constexpr std::string_view call = "Translate(";
+// The literal keys of the calls Translate("key") and Translate("key", ...)
+// and of the same calls to the given wrappers: a literal that is the whole
+// first argument (not part of an expression).
+std::vector<std::string> TranslateKeys(std::string_view source,
+                                       const std::set<std::string>& wrappers = {}) {
     std::vector<std::string> keys;
-    for (size_t at = source.find(call); at != std::string_view::npos;
-         at = source.find(call, at + 1)) {
-        if (at > 0 && IsIdentifierChar(source[at - 1]))
+    for (size_t at = source.find('('); at != std::string_view::npos;
+         at = source.find('(', at + 1)) {
+        size_t nameStart = at;
+        while (nameStart > 0 && IsIdentifierChar(source[nameStart - 1]))
+            --nameStart;
+        std::string name(source.substr(nameStart, at - nameStart));
+        if (name != "Translate" && wrappers.count(name) == 0)
             continue;
-        size_t pos = at + call.size();
+        size_t pos = at + 1;
         SkipBlanks(source, pos);
         std::string key;
         if (!ReadStringLiteral(source, pos, key))
@@ -82,19 +89,41 @@ std::vector<std::string> TranslateKeys(std::string_view source) {
     return keys;
 }
 
+// Functions that hand their first parameter, a text, straight to Translate
+// (for example a wrapper that returns the translation as a toolkit string):
+// their literal first arguments are keys as well.
+std::set<std::string> TranslateWrappers(std::string_view source) {
+    static const std::regex definition(
+        R"(^\s*[\w:<>*& ]*?\b(\w+)\((?:std::string_view|const char ?\*|const std::string ?&) ?(\w+)[,)])");
+    std::set<std::string> wrappers;
+    std::vector<std::string> lines = Split(source, '\n');
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::smatch match;
+        if (!std::regex_search(lines[i], match, definition) || match[1] == "Translate")
+            continue;
+        const std::string call = "Translate(" + match[2].str();
+        for (size_t j = i; j < std::min(lines.size(), i + 4); ++j)
+            if (lines[j].find(call) != std::string::npos)
+                wrappers.insert(match[1]);
+    }
+    return wrappers;
+}
+
 // key -> the files that use it
 std::map<std::string, std::set<std::string>> KeysOfSources(const std::filesystem::path& root) {
-    std::map<std::string, std::set<std::string>> keys;
+    std::map<std::filesystem::path, std::string> sources;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         const std::filesystem::path& path = entry.path();
-        if (!entry.is_regular_file() || (path.extension() != ".cpp" && path.extension() != ".h"))
-            continue;
-        std::string source;
-        if (!ReadWholeFile(path.string(), source).ok)
-            continue;
-        for (const std::string& key : TranslateKeys(source))
-            keys[key].insert(std::filesystem::relative(path, root).string());
+        if (entry.is_regular_file() && (path.extension() == ".cpp" || path.extension() == ".h"))
+            ReadWholeFile(path.string(), sources[path]);
     }
+    std::set<std::string> wrappers;
+    for (const auto& [path, source] : sources)
+        wrappers.merge(TranslateWrappers(source));
+    std::map<std::string, std::set<std::string>> keys;
+    for (const auto& [path, source] : sources)
+        for (const std::string& key : TranslateKeys(source, wrappers))
+            keys[key].insert(std::filesystem::relative(path, root).string());
     return keys;
 }
 
@@ -107,6 +136,20 @@ TEST(KeyCoverage, CollectorFindsLiteralFirstArgumentsOnly) {
                          "u = Translate(\n    \">1Profil\")";
     EXPECT_EQ(TranslateKeys(source),
               (std::vector<std::string>{"Strona", "Styl \"Noc\"", ">1Profil"}));
+}
+
+TEST(KeyCoverage, WrappersThatForwardTheirFirstParameterAreFound) {
+    const char* source = "QString TrQ(std::string_view key, std::string_view suffix) {\n"
+                         "    return QString::fromStdString(Translate(key, suffix));\n"
+                         "}\n"
+                         "static QString Tr(const char* key) { return Q(Translate(key)); }\n"
+                         "int Count(std::string_view text) { return Other(text); }\n"
+                         "std::string Translate(std::string_view key, std::string_view s) {\n";
+    std::set<std::string> wrappers = TranslateWrappers(source);
+    EXPECT_EQ(wrappers, (std::set<std::string>{"Tr", "TrQ"}));
+    EXPECT_EQ(
+        TranslateKeys("a = TrQ(\"Nowy\"); b = Tr(\"Zamknij\", x); c = XTr(\"no\");", wrappers),
+        (std::vector<std::string>{"Nowy", "Zamknij"}));
 }
 
 TEST(KeyCoverage, EveryLiteralKeyOfTheProgramHasAnEnglishRow) {
