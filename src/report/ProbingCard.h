@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/Protocol.h"
+
+class TVrPage;
+
+// Records the probing card of the depth interval startDepth .. startDepth +
+// metres onto the page: frame, column captions, scales, grid, depth and metre
+// labels, the test's data, the notes below the card and the page number
+// line. left is the card's left edge, top the Y of its top rule (mm).
+void DrawProbingCard(TVrPage& page, const TProtocol& test, int pageNumber, double left, double top,
+                     int pageCount, double startDepth, int metres);
+
+// Where the page number line is anchored (right-bottom justified), in page
+// millimetres: 12 mm from the paper's right edge and 7 mm from its bottom
+// edge on either orientation.
+struct TPageNumberPoint {
+    double X;
+    double Y;
+};
+TPageNumberPoint PageNumberPoint(bool portrait);
+
+// The identification line below the card: program name, version, and a
+// short note that the report was produced by the program.
+std::string IdentificationText(bool english);
