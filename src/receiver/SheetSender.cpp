@@ -47,26 +47,36 @@ void TSheetSender::onReadyRead() {
 }
 
 void TSheetSender::onDisconnected() {
-    if (!socket_)
-        return;
-    result_.closedByReceiver = !closing_;
-    if (result_.bytesSent == total_)
-        finish(true);
-    else
-        finish(false, QStringLiteral(
-                          "the receiver closed the connection before the whole sheet was sent"));
+    closed();
 }
 
 void TSheetSender::onError() {
     if (!socket_)
         return;
-    // The receiver closing after the whole sheet is a normal end.
-    if (socket_->error() == QAbstractSocket::RemoteHostClosedError && result_.bytesSent == total_) {
-        result_.closedByReceiver = !closing_;
-        finish(true);
+    // The receiver closing (or resetting) the connection shows up as an error.
+    if (socket_->error() == QAbstractSocket::RemoteHostClosedError) {
+        closed();
         return;
     }
     finish(false, socket_->errorString());
+}
+
+void TSheetSender::closed() {
+    if (!socket_)
+        return;
+    if (closing_) {
+        finish(true);
+        return;
+    }
+    // Our receiver never closes a connection that is still sending or waiting:
+    // closing first means it refused the sheet (too large, too many senders,
+    // silent too long), whether or not all bytes had left this machine.
+    result_.closedByReceiver = true;
+    finish(
+        false,
+        result_.bytesSent == total_
+            ? QStringLiteral("the receiver closed the connection without confirming the sheet")
+            : QStringLiteral("the receiver closed the connection before the whole sheet was sent"));
 }
 
 void TSheetSender::finish(bool ok, const QString& error) {

@@ -12,7 +12,7 @@ struct TSendResult {
     bool ok = false;
     qint64 bytesSent = 0;          // bytes the connection accepted
     bool idleSeen = false;         // the receiver sent its idle signal "A"
-    bool closedByReceiver = false; // the receiver closed the connection first
+    bool closedByReceiver = false; // the receiver closed the connection first: it refused the sheet
     QString error;                 // why it failed, in the socket layer's words
 };
 Q_DECLARE_METATYPE(TSendResult)
@@ -21,6 +21,8 @@ Q_DECLARE_METATYPE(TSendResult)
 // event loop: connect, write every byte, wait until the receiver signals idle
 // ("A": it has read everything and heard nothing for half a second) or closes
 // the connection, then close. The receiver decodes when the connection closes.
+// Only a sheet confirmed by the idle signal counts as sent (ok); a receiver
+// closing first has refused it.
 class TSheetSender : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ private:
     void onReadyRead();
     void onDisconnected();
     void onError();
+    void closed();
     void finish(bool ok, const QString& error = {});
 
     QTcpSocket* socket_ = nullptr;
