@@ -113,8 +113,11 @@ void TVrPE_TextOutF::Draw(TVrSurface& surface, const TVrKalibrator& mapper) {
     const TVrFontState saved = surface.Font();
     const double a = page.Font.Rotate;
     const double r = a * std::numbers::pi / 180;
-    const double cosR = std::cos(r);
-    const double sinR = std::sin(r);
+    // Quarter turns use exact values: cos(pi / 2) is 6e-17, not 0, which
+    // would push an upright label's anchoring across a pixel boundary.
+    const bool quarterTurn = std::fmod(a, 90.0) == 0;
+    const double cosR = quarterTurn ? std::round(std::cos(r)) : std::cos(r);
+    const double sinR = quarterTurn ? std::round(std::sin(r)) : std::sin(r);
     const bool byBox = page.MeasureByBox;
     const int rotationTenths = TruncPx(a * 10);
 

@@ -9,14 +9,17 @@
 #include <QPoint>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QPainter;
 
 // The page drawing surface over a QPainter: the same code draws on a QImage
 // (screen), a QPdfWriter and a QPrinter. Coordinates are the painter's device
 // pixels. The font height asked for is the character cell height (ascent +
-// descent), so the face's em size is derived from its own cell-to-em ratio;
-// text boxes are laid out by Qt's text layout. The painter must stay active
+// descent, the printer metrics of the face), so the em size is derived from
+// the face's own cell-to-em ratio; text boxes are laid out by Qt's text
+// layout and their lines stacked one cell apart. The painter must stay active
 // while the surface is used.
 class TQtSurface final : public TVrSurface {
 public:
@@ -57,6 +60,16 @@ public:
     const QFont& QtFont();
 
 private:
+    struct TLine {
+        QString text;
+        double width; // px
+    };
+    struct TLayoutKey {
+        std::string text;
+        bool wrap = false;
+        int generation = -1;
+    };
+    const std::vector<TLine>& LayOut(const std::string& text, bool wrap, double widthPx);
     void RebuildFont();
     const QFontMetricsF& Metrics();
     QString TextFor(const std::string& text) const;
@@ -79,5 +92,9 @@ private:
     bool fontDirty_ = true;
     QFont qfont_;
     std::optional<QFontMetricsF> metrics_;
+    double cellAscent_ = 0; // px from the cell's top to the baseline
+    int fontGeneration_ = 0;
+    std::vector<TLine> lines_;
+    TLayoutKey layoutKey_;
     QPoint position_;
 };
