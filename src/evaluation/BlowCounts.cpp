@@ -4,8 +4,6 @@
 #include "evaluation/DepthRules.h"
 #include "evaluation/Verification.h"
 
-#include <optional>
-
 namespace {
 
 // The top 50 cm are corrected band by band: a reading z centimetres deep
