@@ -19,10 +19,10 @@ public:
 
     // Appends and takes ownership; returns the element.
     T* Add(std::unique_ptr<T> item) {
-        if (Count() == capacity_) {
+        // The capacity reported grows in steps of GrowBy; the storage itself
+        // grows geometrically so a long list costs no quadratic copying.
+        if (Count() == capacity_)
             capacity_ += GrowBy;
-            items_.reserve(static_cast<size_t>(capacity_));
-        }
         items_.push_back(std::move(item));
         return items_.back().get();
     }

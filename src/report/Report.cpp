@@ -1,5 +1,7 @@
 #include "report/Report.h"
 
+#include "base/Text.h"
+#include "i18n/Translate.h"
 #include "pages/Pages.h"
 #include "report/HeaderBlock.h"
 #include "report/ProbingCard.h"
@@ -52,4 +54,10 @@ TShowReportResult ShowReport(TEngine& engine, TVrPages& pages) {
     result.Errors = engine.Protocol->Errors;
     BuildReport(engine, pages);
     return result;
+}
+
+std::string ReportJobTitle(const TProtocol& test) {
+    if (test.ProjectNumber.empty())
+        return Translate("Ardelven Quistra - Wydruk");
+    return Translate("QuistSD_") + MakeFileNameSafe(test.ProjectNumber);
 }

@@ -21,3 +21,8 @@ struct TShowReportResult {
     std::string Errors;     // the conformity error list, CR LF separated
 };
 TShowReportResult ShowReport(TEngine& engine, TVrPages& pages);
+
+// The print job title of a test's report, also the default name of its PDF:
+// "QuistSD_" and the project number made safe for a file name, or
+// "Ardelven Quistra - Wydruk" when there is no project number (translated).
+std::string ReportJobTitle(const TProtocol& test);

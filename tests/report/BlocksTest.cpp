@@ -171,3 +171,10 @@ TEST(BuildReport, VaneTestIsLandscape) {
 }
 
 } // namespace
+
+TEST(ReportJobTitle, ProjectNumberMadeSafeOrTheGenericTitle) {
+    TProtocol test;
+    EXPECT_EQ(ReportJobTitle(test), "Ardelven Quistra - Wydruk");
+    test.ProjectNumber = "12/2013: A";
+    EXPECT_EQ(ReportJobTitle(test), "QuistSD_12_2013; A");
+}
