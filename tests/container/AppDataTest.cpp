@@ -103,8 +103,9 @@ TEST(AppData, IdentifierChecksOnFiles) {
         ASSERT_TRUE(WriteFileAtomically(path, c.content).ok);
         TAppData data(path);
         EXPECT_EQ(data.BeginRead("abc"), c.accepted) << c.content;
-        if (c.accepted)
+        if (c.accepted) {
             EXPECT_EQ(data.Stream.Position(), 3);
+        }
     }
     TAppData missing(dir.File("missing.bin"));
     EXPECT_FALSE(missing.BeginRead("abc"));
