@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -78,6 +79,8 @@ TEST_F(MainFTest, StartsOnMethodPageWithUnsavedTitleAndSaveDisabled) {
     EXPECT_FALSE(Action(*w, "SaveFile")->isEnabled());
     EXPECT_TRUE(w->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(w->OpenD->directory().absolutePath(), QDir(PathOf("")).absolutePath());
+    // The decimal comma whatever the desktop's locale, without digit grouping.
+    EXPECT_EQ(QLocale().toString(1234.5, 'f', 2), "1234,50");
     for (const char* name : {"PC", "Status", "VrD", "TabHWSD", "TabError", "Error", "PopupIntf",
                              "S1PL", "S4EN", "ASwitchPL", "ACalc"})
         EXPECT_NE(w->findChild<QObject*>(name), nullptr) << name;
@@ -226,6 +229,18 @@ TEST_F(MainFTest, UnreadableTestFileIsReportedWithItsName) {
     QTRY_VERIFY(!message.isEmpty());
     EXPECT_TRUE(message.contains("bad.sdn")) << message.toStdString();
     EXPECT_FALSE(w->Engine().IsNamed());
+}
+
+TEST_F(MainFTest, UnwritableSettingsAreReportedNotFatal) {
+    auto w = Start();
+    w->Engine().SettingsDir = Home.filePath("missing/").toStdString();
+    QString message;
+    Answer(btOK, &message);
+    const QStringList failures = w->SaveUserData();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("missing/Ustawienia.dat")) << failures[0].toStdString();
+    EXPECT_EQ(message, failures[0]);
+    w->Engine().SettingsDir.clear(); // the exit save works again
 }
 
 TEST_F(MainFTest, ReportCommandFillsTheErrorMemo) {
