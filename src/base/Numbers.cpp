@@ -8,6 +8,10 @@
 #include <limits>
 
 int RoundHalfUp(double x) {
+    // Damaged files can carry NaN or absurd depths; they must not reach an
+    // undefined conversion.
+    if (std::isnan(x))
+        return 0;
     double f = std::floor(x);
     double r = (x - f >= 0.5) ? f + 1 : f;
     if (r > std::numeric_limits<int>::max())

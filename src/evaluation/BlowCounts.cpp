@@ -60,10 +60,10 @@ int CorrectForWater(const TProtocol& test, int nKor, int depthCm) {
     if (!water.Apply || !HasValue(test.Profile.Water1))
         return nKor;
     const int waterCm = WaterLevelCm(test.Profile.Water1);
-    const int above = waterCm - depthCm;
+    const long long above = (long long)waterCm - depthCm;
     if (above >= 0 && above < 100)
         return RoundHalfUp(nKor * water.X);
-    const int below = depthCm - waterCm;
+    const long long below = (long long)depthCm - waterCm;
     if (below > 0 && below <= 200)
         return RoundHalfUp(nKor * water.Y);
     if (below > 200 && below <= 300)

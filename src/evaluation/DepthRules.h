@@ -24,5 +24,11 @@ inline bool DepthAtOrBelow(double depthM, double limitM) {
 // tolerance is added, so that 2,30 m is 230 cm and not 229 (2.30 x 100 is
 // 229.99999999999997 in doubles).
 inline int WaterLevelCm(double waterM) {
-    return static_cast<int>(std::trunc((waterM + DepthTolerance) * 100));
+    // Clamped so a damaged file's absurd level cannot overflow the conversion.
+    const double cm = std::trunc((waterM + DepthTolerance) * 100);
+    if (!(cm > -1e9))
+        return -1000000000;
+    if (cm > 1e9)
+        return 1000000000;
+    return static_cast<int>(cm);
 }

@@ -175,23 +175,30 @@ double CompactionIndex(double id) {
 
 void LayerAverages(TProtocol& test) {
     const double stepM = ReadingStep(test);
-    const int stepCm = RoundHalfUp(stepM * 100);
+    const long long stepCm = RoundHalfUp(stepM * 100);
     for (TGeoProfileItem& layer : test.Profile.Items) {
-        const int topCm = RoundHalfUp(layer.Start * 100);
-        const int bottomCm = topCm + RoundHalfUp(layer.Size * 100);
+        const long long topCm = RoundHalfUp(layer.Start * 100);
+        const long long bottomCm = topCm + RoundHalfUp(layer.Size * 100);
         double sumId = 0;
         double sumIs = 0;
         int count = 0;
-        // The reading whose interval starts at each grid depth of the layer.
-        // The depths looked up are a whole step apart, so no reading is met
-        // twice. Readings without blows are not evaluated and still carry the
-        // I_D they were created with; they stay out.
-        for (int cm = topCm; cm < bottomCm; cm += stepCm) {
-            const TMeasure* reading = test.FindReading(cm / 100.0 + stepM);
-            if (!reading || reading->N < 1 || !HasValue(reading->ID) || !HasValue(reading->IS))
+        // The readings whose interval starts at a grid depth of the layer (a
+        // whole step apart from its top). Walking the readings rather than the
+        // depths keeps the work bounded whatever thickness a damaged file
+        // claims. Only the first reading at a depth counts, as FindReading
+        // finds it, so no depth is counted twice. Readings without blows are
+        // not evaluated and still carry the I_D they were created with; they
+        // stay out.
+        for (const TMeasure& reading : test.Measures) {
+            if (reading.N < 1 || !HasValue(reading.ID) || !HasValue(reading.IS))
                 continue;
-            sumId += reading->ID;
-            sumIs += reading->IS;
+            const long long cm = RoundHalfUp(reading.Depth * 100) - stepCm;
+            if (cm < topCm || cm >= bottomCm || (cm - topCm) % stepCm != 0)
+                continue;
+            if (test.FindReading(double(cm) / 100.0 + stepM) != &reading)
+                continue;
+            sumId += reading.ID;
+            sumIs += reading.IS;
             ++count;
         }
         layer.IDAvg = count ? sumId / count : NoValue;

@@ -82,6 +82,19 @@ bool TFieldIo::TransferVersion() {
     return data_.Version >= 1 && data_.Version <= CurrentFileVersion;
 }
 
+std::string RefusalReason(const TAppData& data, std::string_view kind) {
+    if (!data.Error().empty())
+        return "cannot read: " + data.Error();
+    return "not an Ardelven Quistra " + std::string(kind) + " file";
+}
+
+std::string VersionRefusal(uint32_t version) {
+    if (version > CurrentFileVersion)
+        return "file version " + std::to_string(version) + " is newer than this program (" +
+               std::to_string(CurrentFileVersion) + ")";
+    return "file version " + std::to_string(version) + " is not valid";
+}
+
 void LoadImage(TAppData& data, std::string_view image) {
     data.Stream.Clear();
     data.Stream.Write(image.data(), static_cast<int32_t>(image.size()));

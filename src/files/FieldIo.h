@@ -52,6 +52,13 @@ private:
     TAppData& data_;
 };
 
+// Why a read was refused, in words for the user after the file name:
+// "cannot read: <system reason>" when the file could not be read, else "not
+// an Ardelven Quistra <kind> file". Call after BeginRead returned false.
+std::string RefusalReason(const TAppData& data, std::string_view kind);
+// Why a stored version was refused: newer than this program, or no valid version.
+std::string VersionRefusal(uint32_t version);
+
 // Fills a container with an in-memory file image, ready for BeginRead with
 // an empty file name.
 void LoadImage(TAppData& data, std::string_view image);

@@ -26,15 +26,20 @@ void TransferLayer(TFieldIo& io, TGeoProfileItem& layer) {
         io.Double(layer.WspKor);
 }
 
-bool ReadProfileFile(TGeoProfile& profile, TAppData& data) {
+FileOperationResult ReadProfileFile(TGeoProfile& profile, TAppData& data) {
     TFieldIo io(data);
-    bool read = false;
-    if (data.BeginRead(ProfileFileIdentifier) && io.TransferVersion()) {
+    FileOperationResult result;
+    if (!data.BeginRead(ProfileFileIdentifier)) {
+        result.error = RefusalReason(data, "profile");
+    } else if (!io.TransferVersion()) {
+        result.error = VersionRefusal(data.Version);
+    } else {
         TransferProfileBlock(io, profile);
-        read = true;
+        result.ok = true;
+        result.version = data.Version;
     }
     data.Finish();
-    return read;
+    return result;
 }
 
 void WriteProfileFile(TGeoProfile& profile, TAppData& data) {
@@ -76,9 +81,13 @@ FileOperationResult SaveProfile(TGeoProfile& profile, const std::string& path) {
     return FinishWriting(data);
 }
 
-bool LoadProfile(TGeoProfile& profile, const std::string& path) {
+FileOperationResult LoadProfileFile(TGeoProfile& profile, const std::string& path) {
     TAppData data(path);
     return ReadProfileFile(profile, data);
+}
+
+bool LoadProfile(TGeoProfile& profile, const std::string& path) {
+    return LoadProfileFile(profile, path).ok;
 }
 
 std::string EncodeProfile(TGeoProfile& profile) {
@@ -91,5 +100,5 @@ std::string EncodeProfile(TGeoProfile& profile) {
 bool DecodeProfile(TGeoProfile& profile, std::string_view image) {
     TAppData data;
     LoadImage(data, image);
-    return ReadProfileFile(profile, data);
+    return ReadProfileFile(profile, data).ok;
 }

@@ -21,6 +21,8 @@ FileOperationResult SaveProfile(TGeoProfile& profile, const std::string& path);
 // True when the block was read (the file has the profile identifier and a
 // version from 1 to 242); otherwise the profile is untouched.
 bool LoadProfile(TGeoProfile& profile, const std::string& path);
+// The same with the reason of a refusal and the stored version.
+FileOperationResult LoadProfileFile(TGeoProfile& profile, const std::string& path);
 
 // The same on in-memory file images (tests, fuzzing, the benchmark).
 std::string EncodeProfile(TGeoProfile& profile);

@@ -44,9 +44,11 @@ TableImportResult ImportTable(TProtocol& test, const std::vector<std::string>& l
         std::string_view line = TrimPadding(lines[i]);
         if (line.empty())
             continue;
-        std::optional<double> depth = ParseDepth(GetToken(line, ';', 0));
+        std::string depthText = GetToken(line, ';', 0);
+        std::optional<double> depth = ParseDepth(depthText);
         if (!depth) {
             result.badLine = static_cast<int>(i + 1);
+            result.badText = std::move(depthText);
             return result;
         }
         rows.push_back({*depth, ParseInteger(GetToken(line, ';', 1)).value_or(0)});
@@ -56,6 +58,15 @@ TableImportResult ImportTable(TProtocol& test, const std::vector<std::string>& l
         test.AddReading(row.depth, row.n, NoValue);
     result.ok = true;
     return result;
+}
+
+std::string TableImportMessage(const TableImportResult& result) {
+    if (result.badLine > 0)
+        return "line " + std::to_string(result.badLine) + ": depth '" + result.badText +
+               "' is not a number";
+    if (!result.error.empty())
+        return "cannot read: " + result.error;
+    return "no readings";
 }
 
 TableImportResult ImportCsv(TProtocol& test, const std::string& path) {

@@ -18,8 +18,9 @@ inline constexpr std::string_view TableFormatMessage =
 
 struct TableImportResult {
     bool ok = false;
-    int badLine = 0;   // 1-based line (blank lines counted) whose depth did not parse; 0 if none
-    std::string error; // the system's reason when the file could not be read
+    int badLine = 0;     // 1-based line (blank lines counted) whose depth did not parse; 0 if none
+    std::string badText; // the depth text of that line
+    std::string error;   // the system's reason when the file could not be read
 };
 
 // Replaces the readings by the lines, in their order, as they stand (not
@@ -28,6 +29,10 @@ struct TableImportResult {
 // anything changes: when a depth does not parse the readings stay as they
 // were and badLine tells which line it was.
 TableImportResult ImportTable(TProtocol& test, const std::vector<std::string>& lines);
+
+// One line for the user about a failed import: "line 7: depth 'abc' is not
+// a number", or "cannot read: <system reason>".
+std::string TableImportMessage(const TableImportResult& result);
 
 // A CSV file (Windows-1250); after success the corrected counts are recomputed.
 TableImportResult ImportCsv(TProtocol& test, const std::string& path);

@@ -124,10 +124,11 @@ FileOperationResult ReadTest(TEngine& engine, TAppData& data, const std::string&
     FileOperationResult result;
     TFieldIo io(data);
     if (!data.BeginRead(TestFileIdentifier)) {
-        result.error = data.Error();
+        result.error = RefusalReason(data, "test");
     } else if (!io.TransferVersion()) {
-        result.error = "unsupported version " + std::to_string(data.Version);
+        result.error = VersionRefusal(data.Version);
     } else {
+        result.version = data.Version;
         engine.FileName = path;
         TransferTestBody(io, engine);
         // NKor of every reading, then every derived value and the error list.

@@ -17,6 +17,7 @@ struct FileOperationResult {
     bool ok = false;
     std::string error;
     bool lossyText = false; // some text could not be written in Windows-1250 and became "?"
+    uint32_t version = 0;   // the version a loaded file was written with
 };
 
 // The one engine of the run: owns the current test, the application-wide

@@ -101,6 +101,7 @@ TEST(TableExchange, CsvFilesImportAndUnreadableOnesChangeNothing) {
     TableImportResult bad = ImportCsv(test, dir.File("bad.csv"));
     EXPECT_FALSE(bad.ok);
     EXPECT_EQ(bad.badLine, 2);
+    EXPECT_EQ(TableImportMessage(bad), "line 2: depth '0,2O' is not a number");
     EXPECT_EQ(test.Measures.Count(), 2);
 }
 
