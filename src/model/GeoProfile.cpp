@@ -30,18 +30,12 @@ TGeoProfileItem* TGeoProfile::AddLayer(std::unique_ptr<TGeoProfileItem> layer) {
 }
 
 void TGeoProfile::Normalize() {
-    // A stable exchange sort: adjacent layers swap while the earlier one starts
-    // deeper. Profiles hold a handful of layers.
+    // Stable, so layers starting at the same depth keep their order (the
+    // result an exchange sort of adjacent layers gives), and n log n, so a
+    // damaged file claiming thousands of layers loads at once.
     const int count = Items.Count();
-    for (bool swapped = true; swapped;) {
-        swapped = false;
-        for (int i = 0; i + 1 < count; ++i) {
-            if (Items.Get(i)->Start > Items.Get(i + 1)->Start) {
-                Items.Exchange(i, i + 1);
-                swapped = true;
-            }
-        }
-    }
+    Items.StableSort(
+        [](const TGeoProfileItem& a, const TGeoProfileItem& b) { return a.Start < b.Start; });
     for (int i = 0; i < count; ++i) {
         TGeoProfileItem* layer = Items.Get(i);
         TGeoProfileItem* next = Items.Get(i + 1);

@@ -60,8 +60,15 @@ public:
         return -1;
     }
 
-    // Swaps two positions (used by the layer sort).
+    // Swaps two positions.
     void Exchange(int a, int b) { std::swap(items_[size_t(a)], items_[size_t(b)]); }
+
+    // Sorts by `less`, keeping the order of equal elements.
+    template <typename Less> void StableSort(Less less) {
+        std::stable_sort(
+            items_.begin(), items_.end(),
+            [&](const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) { return less(*a, *b); });
+    }
 
     // Range-for over the elements as T&.
     class Iterator {

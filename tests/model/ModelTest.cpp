@@ -145,3 +145,18 @@ TEST(Engine, NewUsesTheDefaultsButLeavesSupportFlagsOfAFreshTest) {
     EXPECT_FALSE(engine.IsBound());
     EXPECT_FALSE(engine.IsModified());
 }
+
+TEST(GeoProfile, LayersStartingAtTheSameDepthKeepTheirOrder) {
+    TGeoProfile profile;
+    profile.End = 5;
+    for (const char* name : {"c", "a1", "b", "a2"}) {
+        double start = name[0] == 'a' ? 1.0 : name[0] == 'b' ? 2.0 : 3.0;
+        profile.Items.Add(std::make_unique<TGeoProfileItem>(start, name, 0));
+    }
+    profile.Normalize();
+    std::string order;
+    for (const TGeoProfileItem& layer : profile.Items)
+        order += layer.Name + " ";
+    EXPECT_EQ(order, "a1 a2 b c ");
+    EXPECT_EQ(profile.Layer(0)->Size, 0.0); // the next layer starts at the same depth
+}
