@@ -15,7 +15,10 @@
 #include <QImage>
 #include <QLocale>
 #include <QSaveFile>
+#include <atomic>
 #include <cstdio>
+#include <future>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -33,54 +36,102 @@ QString BaseName(const std::string& input) {
 
 // Writes one PNG per page through a temporary file, so a failure leaves no
 // half-written page behind.
-bool WritePngPages(TVrPages& pages, const ReportJob& job, const std::string& input,
-                   QString& error) {
-    QStringList written;
+bool WritePngPages(TVrPages& pages, const ReportJob& job, const std::string& input, QString& error,
+                   std::string& written) {
+    QStringList paths;
     for (int i = 0; i < pages.Count(); ++i) {
         QString path = QDir(job.out).filePath(QString("%1-%2.png").arg(BaseName(input)).arg(i + 1));
         QImage image = RenderPageToImage(pages, i, job.zoom);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
             error = "cannot write " + path + ": " + file.errorString();
-            for (const QString& done : written)
+            for (const QString& done : paths)
                 QFile::remove(done);
             return false;
         }
-        written << path;
+        paths << path;
     }
-    for (const QString& path : written)
-        std::printf("%s\n", qPrintable(path));
+    for (const QString& path : paths)
+        written += path.toStdString() + "\n";
     return true;
 }
 
-bool WritePdf(TVrPages& pages, const ReportJob& job, const std::string& input, QString& error) {
+bool WritePdf(TVrPages& pages, const ReportJob& job, const std::string& input, QString& error,
+              std::string& written) {
     QString path = job.outIsDirectory ? QDir(job.out).filePath(BaseName(input) + ".pdf") : job.out;
     TQtOutputResult result = WritePagesToPdf(pages, path);
     if (!result.ok) {
         error = "cannot write " + path + ": " + result.error;
         return false;
     }
-    std::printf("%s\n", qPrintable(path));
+    written = path.toStdString() + "\n";
     return true;
 }
 
-// One test: load, verify, compose, write. False after telling why.
-bool ReportOne(const std::string& input, const ReportJob& job) {
+// What became of one input: the files written, or why it failed.
+struct ReportOutcome {
+    bool ok = false;
+    std::string written; // one path per line
+    std::string error;
+};
+
+// One test: load, verify, compose, write. Touches no shared state but the
+// read-only translation tables, so several run at once.
+ReportOutcome ReportOne(const std::string& input, const ReportJob& job) {
+    ReportOutcome outcome;
     TEngine engine;
     FileOperationResult loaded = engine.LoadTest(input);
     if (!loaded.ok) {
-        FileError(input, loaded.error);
-        return false;
+        outcome.error = loaded.error;
+        return outcome;
     }
     TVrPages pages;
     ShowReport(engine, pages);
     pages.PrintSettings.Title = ReportJobTitle(*engine.Protocol);
     QString error;
-    bool ok =
-        job.png ? WritePngPages(pages, job, input, error) : WritePdf(pages, job, input, error);
-    if (!ok)
-        FileError(input, error.toStdString());
-    return ok;
+    outcome.ok = job.png ? WritePngPages(pages, job, input, error, outcome.written)
+                         : WritePdf(pages, job, input, error, outcome.written);
+    outcome.error = error.toStdString();
+    return outcome;
+}
+
+// Renders the inputs on one worker per core and reports each outcome in the
+// order of the inputs, as soon as it and those before it are done.
+int RunBatch(const std::vector<std::string>& inputs, const ReportJob& job) {
+    const size_t count = inputs.size();
+    std::vector<std::promise<ReportOutcome>> promises(count);
+    std::vector<std::future<ReportOutcome>> outcomes;
+    for (auto& promise : promises)
+        outcomes.push_back(promise.get_future());
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i = next++; i < count; i = next++)
+            promises[i].set_value(ReportOne(inputs[i], job));
+    };
+    const size_t threads =
+        std::min<size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> pool;
+    for (size_t t = 0; t < threads; ++t)
+        pool.emplace_back(worker);
+
+    const bool progress = count > 3 && ::isatty(STDERR_FILENO);
+    int failed = 0;
+    for (size_t i = 0; i < count; ++i) {
+        ReportOutcome outcome = outcomes[i].get();
+        if (progress)
+            std::fprintf(stderr, "[%zu/%zu] %s\n", i + 1, count, inputs[i].c_str());
+        if (outcome.ok) {
+            std::fputs(outcome.written.c_str(), stdout);
+        } else {
+            FileError(inputs[i], outcome.error);
+            ++failed;
+        }
+    }
+    for (std::thread& t : pool)
+        t.join();
+    if (failed > 0 && count > 1)
+        std::fprintf(stderr, "quistra report: %d of %zu files failed\n", failed, count);
+    return failed > 0 ? ExitFile : ExitOk;
 }
 
 bool EnsureDirectory(const QString& dir) {
@@ -132,15 +183,5 @@ int RunReport(Arguments& args) {
         return ExitFile;
     }
 
-    const bool progress = inputs.size() > 3 && ::isatty(STDERR_FILENO);
-    int failed = 0;
-    for (size_t i = 0; i < inputs.size(); ++i) {
-        if (progress)
-            std::fprintf(stderr, "[%zu/%zu] %s\n", i + 1, inputs.size(), inputs[i].c_str());
-        if (!ReportOne(inputs[i], job))
-            ++failed;
-    }
-    if (failed > 0 && inputs.size() > 1)
-        std::fprintf(stderr, "quistra report: %d of %zu files failed\n", failed, inputs.size());
-    return failed > 0 ? ExitFile : ExitOk;
+    return RunBatch(inputs, job);
 }

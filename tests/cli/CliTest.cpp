@@ -250,3 +250,48 @@ TEST(Cli, CsvRoundTripAndABadLine) {
     EXPECT_NE(bad.err.find("line 7: depth 'abc' is not a number"), std::string::npos) << bad.err;
     EXPECT_FALSE(fs::exists(dir.Path("bad.sdn")));
 }
+
+TEST(Cli, SendToReceiveOnceSavesTheSameTest) {
+    ScratchDir dir;
+    SaveSampleTest(dir.Path("s.sdn"));
+    // An ephemeral-range port picked per process; a busy one is tried again.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        std::string port = std::to_string(20000 + (::getpid() * 7 + attempt * 101) % 30000);
+        BackgroundTool receiver({"receive", "--once", "--port", port, "--bind", "127.0.0.1",
+                                 "--out-dir", dir.Path("in")});
+        // The receiver says it listens on standard error; wait for that.
+        for (int i = 0; i < 250 && receiver.Err().find("listening on port") == std::string::npos &&
+                        receiver.Err().find("cannot listen") == std::string::npos;
+             ++i)
+            ::usleep(20000);
+        if (receiver.Err().find("cannot listen") != std::string::npos)
+            continue;
+        ToolRun send = RunTool({"send", dir.Path("s.sdn"), "--host", "127.0.0.1", "--port", port});
+        ASSERT_EQ(send.exitCode, 0) << send.err;
+        EXPECT_NE(send.out.find("sent "), std::string::npos);
+        ASSERT_EQ(receiver.Wait(10000), 0) << receiver.Err();
+
+        std::string saved = receiver.Out();
+        saved.erase(saved.find_last_not_of('\n') + 1);
+        EXPECT_EQ(fs::path(saved).parent_path(), fs::path(dir.Path("in")));
+        EXPECT_EQ(fs::path(saved).filename().string().rfind("S-1_", 0), 0u) << saved;
+
+        TEngine sent, received;
+        ASSERT_TRUE(sent.LoadTest(dir.Path("s.sdn")).ok);
+        ASSERT_TRUE(received.LoadTest(saved).ok);
+        const TProtocol& a = *sent.Protocol;
+        const TProtocol& b = *received.Protocol;
+        EXPECT_EQ(b.TestNumber, a.TestNumber);
+        EXPECT_EQ(b.TestSite, a.TestSite);
+        EXPECT_NEAR(b.TestDate, a.TestDate, 1.0 / 86400); // sent to the second
+        // Only readings with a count or a torque travel; the sample's third has neither.
+        ASSERT_EQ(b.Measures.Count(), 2);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_DOUBLE_EQ(b.Measures.Get(i)->Depth, a.Measures.Get(i)->Depth);
+            EXPECT_EQ(b.Measures.Get(i)->N, a.Measures.Get(i)->N);
+            EXPECT_EQ(b.Measures.Get(i)->Torque, a.Measures.Get(i)->Torque);
+        }
+        return;
+    }
+    FAIL() << "no free port found";
+}

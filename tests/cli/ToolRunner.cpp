@@ -1,5 +1,7 @@
 #include "ToolRunner.h"
 
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -58,4 +60,49 @@ ToolRun RunTool(const std::vector<std::string>& args) {
     run.out = ReadFile(scratch.Path("out"));
     run.err = ReadFile(scratch.Path("err"));
     return run;
+}
+
+BackgroundTool::BackgroundTool(const std::vector<std::string>& args) {
+    std::string out = scratch_.Path("out");
+    std::string err = scratch_.Path("err");
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        if (!std::freopen(out.c_str(), "w", stdout) || !std::freopen(err.c_str(), "w", stderr))
+            ::_exit(127);
+        std::vector<char*> argv;
+        std::string tool = QUISTRA_CLI;
+        argv.push_back(tool.data());
+        std::vector<std::string> copy = args;
+        for (std::string& a : copy)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(tool.c_str(), argv.data());
+        ::_exit(127);
+    }
+}
+
+BackgroundTool::~BackgroundTool() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+int BackgroundTool::Wait(int timeoutMs) {
+    for (int waited = 0; pid_ > 0 && waited <= timeoutMs; waited += 20) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        ::usleep(20000);
+    }
+    return -1;
+}
+
+std::string BackgroundTool::Out() const {
+    return ReadFile(scratch_.Path("out"));
+}
+std::string BackgroundTool::Err() const {
+    return ReadFile(scratch_.Path("err"));
 }

@@ -27,3 +27,18 @@ private:
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+
+// A tool process running in the background (for `quistra receive`).
+class BackgroundTool {
+public:
+    explicit BackgroundTool(const std::vector<std::string>& args);
+    ~BackgroundTool(); // kills the process if it still runs
+    // Waits up to timeoutMs for the process to end; its exit code, or -1.
+    int Wait(int timeoutMs);
+    std::string Out() const;
+    std::string Err() const;
+
+private:
+    ScratchDir scratch_;
+    int pid_ = -1;
+};

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QHash>
+#include <QMutex>
 
 namespace {
 constexpr const char* TahomaFiles[] = {
@@ -23,7 +24,11 @@ bool RegisterReportFonts() {
 }
 
 QString ReportFontFamily(const std::string& requestedName) {
-    static QHash<QString, QString> cache; // the font database lookup is slow
+    // The font database lookup is slow. Reports may be rendered on several
+    // threads at once (the command-line tool's batches), hence the lock.
+    static QHash<QString, QString> cache;
+    static QMutex lock;
+    QMutexLocker locked(&lock);
     const QString name =
         requestedName.empty() ? QStringLiteral("Tahoma") : QString::fromStdString(requestedName);
     auto it = cache.constFind(name);

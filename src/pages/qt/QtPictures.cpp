@@ -1,5 +1,6 @@
 #include "pages/qt/QtPictures.h"
 
+#include <QMutex>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -20,7 +21,10 @@ constexpr char WrenchSvg[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewB
 bool DrawPagePicture(QPainter& painter, const TVrPicture& picture, const QRectF& target) {
     if (picture.Name != WrenchPicture().Name)
         return false;
+    // One renderer for every page; pages may be drawn on several threads at once.
     static QSvgRenderer wrench(QByteArray::fromRawData(WrenchSvg, sizeof(WrenchSvg) - 1));
+    static QMutex lock;
+    QMutexLocker locked(&lock);
     wrench.render(&painter, target.normalized());
     return true;
 }

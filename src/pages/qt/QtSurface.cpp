@@ -5,6 +5,7 @@
 #include "pages/qt/QtPictures.h"
 
 #include <QHash>
+#include <QMutex>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
@@ -70,6 +71,8 @@ struct TFaceCell {
 
 TFaceCell FaceCell(const QFont& font) {
     static QHash<QString, TFaceCell> cache;
+    static QMutex lock; // pages may be drawn on several threads at once
+    QMutexLocker locked(&lock);
     const QString key = font.family() + QLatin1Char(font.bold() ? 'b' : '-') +
                         QLatin1Char(font.italic() ? 'i' : '-');
     auto it = cache.constFind(key);
