@@ -16,9 +16,10 @@ namespace {
 
 // A short DPL test on one sand layer (U 4, conforming to PN-B-04452), with a
 // reading inside the corrected top half-metre and one below it.
-void SaveSampleTest(const std::string& path) {
+void SaveSampleTest(const std::string& path, int vaneKind = 0) {
     TEngine engine;
     TProtocol& p = *engine.Protocol;
+    p.Sheet.SetVaneKind(vaneKind);
     p.ProjectNumber = "PRJ-77/2026";
     p.TestNumber = "S-1";
     p.Locality = "Kraków";
@@ -176,18 +177,25 @@ TEST(Cli, ReportWritesAnA4PdfWithItsText) {
 }
 
 TEST(Cli, ReportPngPagesHaveThePixelSizeOfTheZoom) {
-    ScratchDir dir;
-    SaveSampleTest(dir.Path("s.sdn"));
-    ToolRun run = RunTool({"report", dir.Path("s.sdn"), "--png", dir.Path("png")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    std::string png = ReadFile(dir.Path("png/s-1.png"));
-    ASSERT_GT(png.size(), 24u);
-    auto be32 = [&](size_t at) {
-        return (unsigned(uint8_t(png[at])) << 24) | (unsigned(uint8_t(png[at + 1])) << 16) |
-               (unsigned(uint8_t(png[at + 2])) << 8) | unsigned(uint8_t(png[at + 3]));
+    // A plain probing is a portrait report; one with vane tests is landscape.
+    struct Case {
+        int vaneKind;
+        unsigned width, height;
     };
-    EXPECT_EQ(be32(16), 840u);  // IHDR width
-    EXPECT_EQ(be32(20), 1188u); // IHDR height
+    for (Case c : {Case{0, 840, 1188}, Case{1, 1188, 840}}) {
+        ScratchDir dir;
+        SaveSampleTest(dir.Path("s.sdn"), c.vaneKind);
+        ToolRun run = RunTool({"report", dir.Path("s.sdn"), "--png", dir.Path("png")});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        std::string png = ReadFile(dir.Path("png/s-1.png"));
+        ASSERT_GT(png.size(), 24u);
+        auto be32 = [&](size_t at) {
+            return (unsigned(uint8_t(png[at])) << 24) | (unsigned(uint8_t(png[at + 1])) << 16) |
+                   (unsigned(uint8_t(png[at + 2])) << 8) | unsigned(uint8_t(png[at + 3]));
+        };
+        EXPECT_EQ(be32(16), c.width);  // IHDR width
+        EXPECT_EQ(be32(20), c.height); // IHDR height
+    }
 }
 
 TEST(Cli, BadFilesGiveOneLineAndExitCode3) {
