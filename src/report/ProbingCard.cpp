@@ -361,10 +361,10 @@ void DrawFooter(TCardContext& c, int pageNumber, int pageCount) {
     ResetTextState(p);
     p.Font.SetHeight(3.5);
     p.Font.SetStyle(fsBold);
-    p.SetTextJustify(jtBottom | jtRight);
     char numbers[32];
     std::snprintf(numbers, sizeof numbers, "%d / %d", pageNumber, pageCount);
     const TPageNumberPoint at = PageNumberPoint(c.Test.Sheet.Portrait);
+    p.SetTextJustify(at.Justify);
     p.TextOut(Translate("Strona", " ") + numbers, at.X, at.Y);
 
     ResetTextState(p);
@@ -378,12 +378,15 @@ void DrawFooter(TCardContext& c, int pageNumber, int pageCount) {
 
 TPageNumberPoint PageNumberPoint(bool portrait) {
     // Portrait: (186, 278) from the 12 mm margin origin is 12 mm left of and
-    // 7 mm above the bottom-right corner of A4. A landscape page gets the
-    // same distances from its own corner; the portrait point would lie below
-    // the 210 mm high paper.
+    // 7 mm above the bottom-right corner of A4. On a landscape page that
+    // point would lie below the 210 mm high paper, and its own bottom-right
+    // corner is taken by the identification line of a card with the compact
+    // header (card bottom 65 + 4 x 30 mm, line 7 mm below, frame below that):
+    // the number stands in the free middle of the page, 5 mm above the bottom
+    // edge so that it clears the frame.
     if (portrait)
-        return {186, 278};
-    return {297 - 12 - 12, 210 - 7 - 12};
+        return {186, 278, TJustify(jtBottom | jtRight)};
+    return {(297 - 12 - 12) / 2.0, 210 - 5 - 12, TJustify(jtBottom | jtCenter)};
 }
 
 std::string IdentificationText(bool english) {

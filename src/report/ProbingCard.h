@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Protocol.h"
+#include "pages/PageTypes.h"
 
 class TVrPage;
 
@@ -11,12 +12,14 @@ class TVrPage;
 void DrawProbingCard(TVrPage& page, const TProtocol& test, int pageNumber, double left, double top,
                      int pageCount, double startDepth, int metres);
 
-// Where the page number line is anchored (right-bottom justified), in page
-// millimetres: 12 mm from the paper's right edge and 7 mm from its bottom
-// edge on either orientation.
+// Where the page number line is anchored, in page millimetres, and how it
+// is justified: portrait pages bottom-right, 12 mm from the paper's right
+// edge and 7 mm from its bottom edge; landscape pages 5 mm from the bottom,
+// centred.
 struct TPageNumberPoint {
     double X;
     double Y;
+    TJustify Justify;
 };
 TPageNumberPoint PageNumberPoint(bool portrait);
 

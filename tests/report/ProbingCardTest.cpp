@@ -69,14 +69,15 @@ TEST_F(ProbingCardTest, DefaultPortraitCaptionsAndPageNumber) {
     EXPECT_DOUBLE_EQ(id[0].FontHeight, 2.5);
 }
 
-TEST_F(ProbingCardTest, LandscapePageNumberStaysOnThePaper) {
+TEST_F(ProbingCardTest, LandscapePageNumberStaysOnThePaperClearOfTheIdentificationLine) {
     t.Sheet.SetVaneKind(1);
     t.Sheet.Portrait = false;
     const auto number = TextsEqual(Card(), "Strona 1 / 1");
     ASSERT_EQ(number.size(), 1u);
-    // 12 mm from the right and 7 mm from the bottom of the 297 x 210 paper.
-    EXPECT_DOUBLE_EQ(number[0].X1 + 12, 297 - 12);
-    EXPECT_DOUBLE_EQ(number[0].Y1 + 12, 210 - 7);
+    // Centred on the 297 x 210 paper, 5 mm from its bottom.
+    EXPECT_DOUBLE_EQ(number[0].X1 + 12, 297 / 2.0);
+    EXPECT_DOUBLE_EQ(number[0].Y1 + 12, 210 - 5);
+    EXPECT_EQ(number[0].Justify, TJustify(jtBottom | jtCenter));
 }
 
 TEST_F(ProbingCardTest, LongBlowCaptionWhenTheDiagramIsWide) {
