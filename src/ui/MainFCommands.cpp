@@ -114,8 +114,22 @@ void TMainF::FileOpenClick() {
 
 void TMainF::SaveTo(const QString& path) {
     const FileOperationResult result = EngineP->SaveTest(path.toStdString());
-    if (!result.ok)
+    if (!result.ok) {
         ReportFailure(path, result);
+        return;
+    }
+    if (result.lossyText) {
+        // Saved, but not every character survives the file's code page: say so
+        // while the user still has the original text on screen.
+        TVrDialog& d = *VrDP;
+        d.Title = TrQ("Uwaga!");
+        d.Message = msWarning;
+        d.Buttons = TVrButtons{btOK};
+        d.Text = QDir::toNativeSeparators(path) + "\n" +
+                 TrQ("Niektórych znaków nie da się zapisać w stronie kodowej Windows-1250; "
+                     "zapisano je jako znak zapytania.");
+        d.Execute();
+    }
 }
 
 void TMainF::FileSaveClick() {

@@ -100,6 +100,17 @@ TEST_F(MainFTest, SaveAsNamesTheTestInTitleStatusAndSaveCommand) {
     EXPECT_EQ(w->StatusPanels[0]->property("IconName").toString(), "");
 }
 
+TEST_F(MainFTest, SavingTextTheCodePageCannotHoldWarnsAfterSaving) {
+    auto w = Start();
+    w->Engine().Protocol->Remarks = "τ = 25 kPa"; // Greek is not in Windows-1250
+    QString message;
+    Answer(btOK, &message);
+    SaveAs(*w, PathOf("g.sdn"));
+    EXPECT_TRUE(QFile::exists(PathOf("g.sdn")));
+    EXPECT_TRUE(message.contains("zapisano je jako znak zapytania")) << message.toStdString();
+    EXPECT_TRUE(message.contains("g.sdn")) << message.toStdString();
+}
+
 TEST_F(MainFTest, NewOnModifiedTestFollowsTheAnswer) {
     auto w = Start();
     w->Engine().Protocol->TestNumber = "S-1";
