@@ -22,6 +22,14 @@ QColor ToQColor(TVrColor c) {
     return QColor(VrRed(c), VrGreen(c), VrBlue(c));
 }
 
+QPolygon ToQPolygon(const std::vector<TVrPoint>& points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const TVrPoint& p : points)
+        polygon << QPoint(p.X, p.Y);
+    return polygon;
+}
+
 Qt::PenStyle ToQtPenStyle(uint8_t style) {
     switch (style) {
     case psDash:
@@ -197,20 +205,12 @@ void TQtSurface::LineTo(int x, int y) {
 
 void TQtSurface::Polygon(const std::vector<TVrPoint>& points) {
     UseShapeTools();
-    QPolygon polygon;
-    polygon.reserve(static_cast<int>(points.size()));
-    for (const TVrPoint& p : points)
-        polygon << QPoint(p.X, p.Y);
-    painter_.drawPolygon(polygon);
+    painter_.drawPolygon(ToQPolygon(points));
 }
 
 void TQtSurface::Polyline(const std::vector<TVrPoint>& points) {
     UseShapeTools();
-    QPolygon polygon;
-    polygon.reserve(static_cast<int>(points.size()));
-    for (const TVrPoint& p : points)
-        polygon << QPoint(p.X, p.Y);
-    painter_.drawPolyline(polygon);
+    painter_.drawPolyline(ToQPolygon(points));
 }
 
 void TQtSurface::DrawPicture(const TVrPicture& picture, int left, int top, int right, int bottom) {
