@@ -1,6 +1,6 @@
 #include "ui/VrDialog.h"
 
-#include "i18n/Translate.h"
+#include "ui/Captions.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -26,10 +26,6 @@ const TMessageLook MessageLooks[] = {
 
 QColor FromBgr(unsigned bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-QString Tr(const char* key) {
-    return QString::fromStdString(Translate(key));
 }
 
 // Buttons in the order they stand in the row.
@@ -102,11 +98,11 @@ void TDialogF::Prepare(TVrMessage kind, const QString& title, const QString& tex
     panelPalette.setColor(QPalette::Window, FromBgr(look.colour));
     panelPalette.setColor(QPalette::WindowText, Qt::black); // the panel is light in every scheme
     Panel->setPalette(panelPalette);
-    setWindowTitle(Tr(look.caption));
+    setWindowTitle(TrQ(look.caption));
     Panel->setText(text);
     TitleLabel->setText(title);
     for (const TButtonCaption& c : ButtonCaptions)
-        Buttons[c.button]->setText(Tr(c.caption));
+        Buttons[c.button]->setText(TrQ(c.caption));
 
     if (buttons.Empty())
         buttons = TVrButtons{btOK};
