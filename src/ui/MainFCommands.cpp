@@ -28,15 +28,9 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The dialogs' filter: the translated description, then the pattern.
+// The dialogs' filter as Qt writes one: "Description (*.sdn)".
 QString TestFileFilter() {
-    return TrQ("Pliki pomiarów Ardelven Quistra") + "|*.sdn";
-}
-
-// Qt writes a filter as "Description (*.sdn)".
-QString QtFilter(const QString& filter) {
-    const int bar = filter.indexOf('|');
-    return filter.left(bar) + " (" + filter.mid(bar + 1) + ")";
+    return TrQ("Pliki pomiarów Ardelven Quistra") + " (*.sdn)";
 }
 
 } // namespace
@@ -101,7 +95,7 @@ void TMainF::FileOpenClick() {
     if (!ConfirmDiscard())
         return;
     OpenD->setWindowTitle(TrQ("Załaduj plik pomiaru Ardelven Quistra"));
-    OpenD->setNameFilter(QtFilter(TestFileFilter()));
+    OpenD->setNameFilter(TestFileFilter());
     OpenD->selectFile(QString());
     if (OpenD->exec() != QDialog::Accepted || OpenD->selectedFiles().isEmpty())
         return;
@@ -144,7 +138,7 @@ void TMainF::FileSaveClick() {
 
 void TMainF::FileSaveAsClick() {
     SaveD->setWindowTitle(TrQ("Zapisz plik pomiaru Ardelven Quistra"));
-    SaveD->setNameFilter(QtFilter(TestFileFilter()));
+    SaveD->setNameFilter(TestFileFilter());
     SaveD->selectFile(QString());
     if (SaveD->exec() != QDialog::Accepted || SaveD->selectedFiles().isEmpty())
         return;
