@@ -65,6 +65,16 @@ void TVrPages::SetOrientation(TOrientation value) {
     CallObserver();
 }
 
+// The page rectangle (shifted by the margins) stretched over a device rectangle.
+void TVrPages::PrepareKalibrator(const TRange& dest, const TRange& destMargins) {
+    kalibrator_.Calibration = clCompToComp;
+    kalibrator_.Source = Range;
+    kalibrator_.SourceMargins = Margins;
+    kalibrator_.Dest = dest;
+    kalibrator_.DestMargins = destMargins;
+    kalibrator_.Prepare();
+}
+
 void TVrPages::RenderPage(int index) {
     if (viewSurface_ != nullptr)
         RenderPageOnto(index, *viewSurface_, ViewRange);
@@ -74,12 +84,7 @@ void TVrPages::RenderPageOnto(int index, TVrSurface& surface, const TRange& view
     TVrPage* page = Page(index);
     if (page == nullptr)
         return;
-    kalibrator_.Calibration = clCompToComp;
-    kalibrator_.Source = Range;
-    kalibrator_.SourceMargins = Margins;
-    kalibrator_.Dest = viewRange;
-    kalibrator_.DestMargins = ViewMargins;
-    kalibrator_.Prepare();
+    PrepareKalibrator(viewRange, ViewMargins);
     TTargetScope scope(target_, &surface);
     surface.SetBrushColor(BackgroundColor);
     surface.FillRect(0, 0, TruncPx(viewRange.X2), TruncPx(viewRange.Y2));
@@ -100,12 +105,7 @@ TPrintResult TVrPages::Print(TVrPrinter& printer, const int* indices, int count,
     if (indices == nullptr)
         return result;
 
-    kalibrator_.Calibration = clCompToComp;
-    kalibrator_.Source = Range;
-    kalibrator_.SourceMargins = Margins;
-    kalibrator_.Dest = PrintSettings.PageRect;
-    kalibrator_.DestMargins = PrintSettings.PrinterOffset;
-    kalibrator_.Prepare();
+    PrepareKalibrator(PrintSettings.PageRect, PrintSettings.PrinterOffset);
 
     if (!printer.BeginDoc(PrintSettings.Title, result.error)) {
         result.ok = false;

@@ -70,6 +70,7 @@ public:
 
 private:
     void CallObserver();
+    void PrepareKalibrator(const TRange& dest, const TRange& destMargins);
 
     TVrList<TVrPage> pages_;
     TVrKalibrator kalibrator_;
