@@ -6,7 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -75,8 +76,10 @@ TFmtText SoilSymbolText(std::string_view s) {
 
 void DrawLayerSymbol(const TGeoProfileItem& layer, TVrPage& page, double bandHeightMm,
                      double centreYMm, double xMm) {
+    // Split gives at least one (possibly empty) line.
+    const std::vector<std::string> lines = Split(layer.Name, '#');
     int n = 0;
-    while (n < MaxLines && !GetToken(layer.Name, '#', n).empty())
+    while (n < MaxLines && n < int(lines.size()) && !lines[size_t(n)].empty())
         ++n;
     // The number of 4 mm lines that fit the band (clamped so that absurd
     // heights cannot overflow).
@@ -87,6 +90,6 @@ void DrawLayerSymbol(const TGeoProfileItem& layer, TVrPage& page, double bandHei
     if (n == 0)
         n = 1;
     for (int i = 0; i < n; ++i)
-        page.TextOutF(SoilSymbolText(GetToken(layer.Name, '#', i)), xMm,
+        page.TextOutF(SoilSymbolText(lines[size_t(i)]), xMm,
                       centreYMm + LinePitchMm * i - 2.0 * n + 2.0);
 }
