@@ -53,10 +53,10 @@ struct TLineState {
 bool ApplyChange(const TFmtTextItem& item, TVrSurface& surface, const TVrKalibrator& mapper,
                  TLineState& s) {
     switch (item.Kind()) {
-    case 1:
+    case TFT_Name::KindCode:
         surface.SetFontName(static_cast<const TFT_Name&>(item).Name);
         return true;
-    case 4: {
+    case TFT_Height::KindCode: {
         // Cells stay bottom-aligned: a smaller font moves the run down.
         const int old = s.current;
         s.current = TruncPx(mapper.ScaleY(static_cast<const TFT_Height&>(item).Height));
@@ -64,7 +64,7 @@ bool ApplyChange(const TFmtTextItem& item, TVrSurface& surface, const TVrKalibra
         s.Y += old - s.current;
         return true;
     }
-    case 11: {
+    case TFT_Index::KindCode: {
         const uint8_t mode = static_cast<const TFT_Index&>(item).Mode;
         const int before = s.current;
         bool changed = false;
@@ -126,7 +126,7 @@ void TVrPE_TextOutF::Draw(TVrSurface& surface, const TVrKalibrator& mapper) {
     double minX = X, maxX = X, minY = Y, maxY = Y;
     for (int i = 0; i < Text.Count(); ++i) {
         TFmtTextItem& item = *Text.Item(i);
-        if (item.Kind() != 101) {
+        if (item.Kind() != TFT_Text::KindCode) {
             ApplyChange(item, surface, mapper, s);
             continue;
         }
@@ -185,7 +185,7 @@ void TVrPE_TextOutF::Draw(TVrSurface& surface, const TVrKalibrator& mapper) {
     s = TLineState{saved.Height, saved.Height, fiNormal, Y};
     for (int i = 0; i < Text.Count(); ++i) {
         TFmtTextItem& item = *Text.Item(i);
-        if (item.Kind() != 101) {
+        if (item.Kind() != TFT_Text::KindCode) {
             if (ApplyChange(item, surface, mapper, s))
                 surface.SetFontRotation(rotationTenths);
             continue;

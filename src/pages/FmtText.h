@@ -23,7 +23,8 @@ public:
     std::unique_ptr<TFmtTextItem> Clone() const override {
         return std::make_unique<TFT_Name>(*this);
     }
-    uint8_t Kind() const override { return 1; }
+    static constexpr uint8_t KindCode = 1;
+    uint8_t Kind() const override { return KindCode; }
     std::string Name;
 };
 
@@ -33,7 +34,8 @@ public:
     std::unique_ptr<TFmtTextItem> Clone() const override {
         return std::make_unique<TFT_Height>(*this);
     }
-    uint8_t Kind() const override { return 4; }
+    static constexpr uint8_t KindCode = 4;
+    uint8_t Kind() const override { return KindCode; }
     double Height; // mm, cell height
 };
 
@@ -48,7 +50,8 @@ public:
     std::unique_ptr<TFmtTextItem> Clone() const override {
         return std::make_unique<TFT_Index>(*this);
     }
-    uint8_t Kind() const override { return 11; }
+    static constexpr uint8_t KindCode = 11;
+    uint8_t Kind() const override { return KindCode; }
     uint8_t Mode;
 };
 
@@ -65,7 +68,8 @@ public:
     std::unique_ptr<TFmtTextItem> Clone() const override {
         return std::make_unique<TFT_Text>(*this);
     }
-    uint8_t Kind() const override { return 101; }
+    static constexpr uint8_t KindCode = 101;
+    uint8_t Kind() const override { return KindCode; }
     std::string Text;
 };
 
