@@ -52,7 +52,6 @@ TCreditsF::TCreditsF(QWidget* parent) : QDialog(parent) {
 }
 
 void TCreditsF::ShowPicture(bool english) {
-    English = english;
     Picture->setPixmap(Artwork::Banner(english, PictureSize));
 }
 

@@ -18,5 +18,4 @@ public:
 
 private:
     QLabel* Picture = nullptr;
-    bool English = false;
 };

@@ -66,10 +66,8 @@ TMainF::TMainF(const QString& applicationDir, const QStringList& arguments, QWid
     BuildDialogs();
     CreditsP = new TCreditsF(this);
 
-    // 1. The receiver log starts empty; the receive buffer lives as long as
-    // the window.
+    // 1. The receiver log starts empty.
     ComInfo->clear();
-    ReceiveBuffer.clear();
     // 2. Polish section buttons; the colour-scheme registry.
     SectionSets[0]->setVisible(true);
     SectionSets[1]->setVisible(false);
@@ -106,7 +104,6 @@ TMainF::TMainF(const QString& applicationDir, const QStringList& arguments, QWid
 }
 
 TMainF::~TMainF() {
-    ReceiveBuffer.clear();
     SaveUserData();
     SkinsP.reset();
     EngineP.reset();

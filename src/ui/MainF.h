@@ -2,7 +2,6 @@
 
 #include "ui/Captions.h"
 
-#include <QByteArray>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -45,8 +44,6 @@ public:
     TEngine& Engine() { return *EngineP; }
     TSkinManager& Skins() { return *SkinsP; }
     TQtSkinPlatform& SkinPlatform() { return *SkinPlatformP; }
-    TVrDialog& VrD() { return *VrDP; }
-    TCreditsF* Credits() { return CreditsP; }
 
     // True when the current test may be replaced or the window closed; asks
     // about unsaved changes (and saves on Yes).
@@ -55,7 +52,6 @@ public:
     void RefreshWindow();
     // Section 1 (description pages, cycling), 2 (profile), 3 (readings).
     void ShowSection(int section);
-    int CurrentSection() const { return Section; }
     // Redraws status panel 1..4.
     void DrawStatusPanel(int panel);
     void RepaintStatus();
@@ -106,7 +102,6 @@ private:
     QAction* MakeAction(const char* name, const QKeySequence& shortcut = {});
     QWidget* AddPage(const char* name);
     void SetPageVisible(QWidget* page, bool visible);
-    bool PageVisible(QWidget* page) const;
     void SaveTo(const QString& path);
     void ReportFailure(const QString& path, const FileOperationResult& result);
     void ShowErrors();
@@ -145,7 +140,6 @@ private:
     std::unique_ptr<TQtSkinPlatform> SkinPlatformP;
     TVrDialog* VrDP = nullptr;
     TCreditsF* CreditsP = nullptr;
-    QByteArray ReceiveBuffer;
     int Section = 1;
     bool Showing = false; // ShowTest in progress: change events return at once
     // History lists of header fields whose combo box is not built yet.

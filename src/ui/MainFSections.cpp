@@ -13,10 +13,6 @@ void TMainF::SetPageVisible(QWidget* page, bool visible) {
     PC->setTabVisible(PC->indexOf(page), visible);
 }
 
-bool TMainF::PageVisible(QWidget* page) const {
-    return PC->isTabVisible(PC->indexOf(page));
-}
-
 void TMainF::ShowSection(int section) {
     Section = section;
     for (auto& set : SectionButtons)
