@@ -2,9 +2,11 @@
 
 #include "container/AppData.h"
 #include "model/Engine.h"
+#include "model/VrList.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -51,6 +53,28 @@ private:
     void EndDataAfterFailedRead();
     TAppData& data_;
 };
+
+// A counted list: an int32 count, then the elements. Reading appends to the
+// list (the caller clears it first); a count larger than the data can hold
+// stops at the end of the data, and an element cut off by the end is dropped
+// rather than completed with invented values.
+template <typename T, typename MakeElement, typename TransferElement>
+void TransferList(TFieldIo& io, TVrList<T>& list, MakeElement makeElement,
+                  TransferElement transferElement) {
+    int32_t count = list.Count();
+    io.Int32(count);
+    if (io.Writing()) {
+        for (T& element : list)
+            transferElement(io, element);
+        return;
+    }
+    for (int32_t i = 0; i < count && io.Ok(); ++i) {
+        std::unique_ptr<T> element = makeElement();
+        transferElement(io, *element);
+        if (io.Ok())
+            list.Add(std::move(element));
+    }
+}
 
 // Why a read was refused, in words for the user after the file name:
 // "cannot read: <system reason>" when the file could not be read, else "not

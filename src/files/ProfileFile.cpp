@@ -58,21 +58,13 @@ void TransferProfileBlock(TFieldIo& io, TGeoProfile& profile) {
         profile.Items.Clear();
     }
     io.Doubles({&profile.Water1, &profile.Water2, &profile.End});
-    int32_t count = profile.Count();
-    io.Int32(count);
-    if (io.Writing()) {
-        for (TGeoProfileItem& layer : profile.Items)
-            TransferLayer(io, layer);
-        return;
-    }
     // Every layer takes at least 36 bytes, so a lying count ends with the data.
-    for (int32_t i = 0; i < count && io.Ok(); ++i) {
-        auto layer = std::make_unique<TGeoProfileItem>(0.0, std::string(), DefaultLayerColor);
-        TransferLayer(io, *layer);
-        if (io.Ok())
-            profile.Items.Add(std::move(layer));
-    }
-    profile.Normalize();
+    TransferList(
+        io, profile.Items,
+        [] { return std::make_unique<TGeoProfileItem>(0.0, std::string(), DefaultLayerColor); },
+        TransferLayer);
+    if (io.Reading())
+        profile.Normalize();
 }
 
 FileOperationResult SaveProfile(TGeoProfile& profile, const std::string& path) {

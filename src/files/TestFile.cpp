@@ -64,22 +64,9 @@ void TransferReadingsBlock(TFieldIo& io, TProtocol& test) {
             return;
         test.Measures.Clear();
     }
-    int32_t count = test.Measures.Count();
-    io.Int32(count);
-    if (io.Writing()) {
-        for (TMeasure& reading : test.Measures)
-            TransferReading(io, reading);
-        return;
-    }
-    // Every reading takes at least 20 bytes, so a lying count ends with the
-    // data; a reading cut off by the end is dropped rather than completed
-    // with invented counts.
-    for (int32_t i = 0; i < count && io.Ok(); ++i) {
-        auto reading = std::make_unique<TMeasure>(0.0, 0, 0.0);
-        TransferReading(io, *reading);
-        if (io.Ok())
-            test.Measures.Add(std::move(reading));
-    }
+    // Every reading takes at least 20 bytes, so a lying count ends with the data.
+    TransferList(
+        io, test.Measures, [] { return std::make_unique<TMeasure>(0.0, 0, 0.0); }, TransferReading);
 }
 
 void TransferVane(TFieldIo& io, TVaneParams& vane) {
