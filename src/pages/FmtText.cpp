@@ -156,8 +156,9 @@ void TVrPE_TextOutF::Draw(TVrSurface& surface, const TVrKalibrator& mapper) {
     const double H = byBox ? maxY - minY : saved.Height;
 
     // Anchoring applies to horizontal and upright-rotated (90 degrees) text
-    // only; any other angle starts at the anchor point.
-    mapper.MapPoint(this->X, this->Y, X, Y);
+    // only; any other angle starts at the anchor point (the measuring pass
+    // moved X along the line; Y is still the anchor's).
+    X = X0;
     const TJustify j = page.Justify;
     if (a == 0) {
         if (j & jtCenter)
