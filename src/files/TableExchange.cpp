@@ -1,7 +1,5 @@
 #include "files/TableExchange.h"
 
-#include "base/Cp1250.h"
-#include "base/FileIo.h"
 #include "base/Numbers.h"
 #include "base/Text.h"
 #include "files/TextLines.h"
@@ -102,9 +100,5 @@ std::string ReadingsTableText(const TProtocol& test, char separator) {
 }
 
 FileOperationResult ExportCsv(const TProtocol& test, const std::string& path) {
-    FileOperationResult result;
-    FileResult written = WriteFileAtomically(path, Utf8ToCp1250(ReadingsTableText(test, ';')));
-    result.ok = written.ok;
-    result.error = written.error;
-    return result;
+    return WriteTextFile(path, ReadingsTableText(test, ';'));
 }

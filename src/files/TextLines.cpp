@@ -43,11 +43,15 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
     return true;
 }
 
-FileOperationResult WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+FileOperationResult WriteTextFile(const std::string& path, std::string_view text) {
     FileOperationResult result;
-    std::string bytes = Utf8ToCp1250(JoinLines(lines), &result.lossyText);
+    std::string bytes = Utf8ToCp1250(text, &result.lossyText);
     FileResult written = WriteFileAtomically(path, bytes);
     result.ok = written.ok;
     result.error = written.error;
     return result;
+}
+
+FileOperationResult WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    return WriteTextFile(path, JoinLines(lines));
 }

@@ -18,5 +18,9 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // Reads the file as lines; false (lines untouched, error set) when it cannot be read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string* error);
 
+// Writes UTF-8 text in Windows-1250, replacing the file atomically; lossyText
+// tells whether some character had to be written as "?".
+FileOperationResult WriteTextFile(const std::string& path, std::string_view text);
+
 // Writes the lines in Windows-1250, replacing the file atomically.
 FileOperationResult WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
