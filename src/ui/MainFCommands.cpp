@@ -132,7 +132,6 @@ void TMainF::FileSaveClick() {
         return;
     }
     SaveTo(Q(EngineP->FileName));
-    RepaintStatus();
     RefreshWindow();
 }
 
@@ -208,8 +207,7 @@ void TMainF::closeEvent(QCloseEvent* event) {
 void TMainF::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && EngineP) {
-        RepaintStatus();
-        RefreshWindow();
+        RefreshWindow(); // repaints the status bar too
         // The receiver starts here when StartServerOnLaunch is set, once
         // the receiver tab is wired.
     }
