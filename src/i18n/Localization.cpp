@@ -4,7 +4,6 @@
 #include "i18n/EmbeddedTables.h"
 
 #include <array>
-#include <utility>
 
 namespace {
 
@@ -48,9 +47,20 @@ constexpr std::array<TFileNameMarker, 7> FileNameMarkers{{
     {"[PL]", "PL"},
 }};
 
-// Windows language identifiers of German: Germany, Switzerland, Austria,
+// The Windows language identifiers of German, by the region of a locale
+// name: Germany (first, also for any other region), Switzerland, Austria,
 // Luxembourg, Liechtenstein.
-constexpr std::array<int, 5> GermanLanguageIds{1031, 2055, 3079, 4103, 5127};
+struct TGermanRegion {
+    std::string_view Region;
+    int LanguageId;
+};
+constexpr std::array<TGermanRegion, 5> GermanRegions{{
+    {"de", 1031},
+    {"ch", 2055},
+    {"at", 3079},
+    {"lu", 4103},
+    {"li", 5127},
+}};
 constexpr int FrenchLanguageId = 1036;
 constexpr int PolishLanguageId = 1045;
 constexpr int EnglishLanguageId = 1033;
@@ -76,8 +86,8 @@ std::string LanguageFromFileName(std::string_view executableFileName) {
 }
 
 std::string LanguageFromSystemId(int systemLanguageId) {
-    for (int id : GermanLanguageIds)
-        if (id == systemLanguageId)
+    for (const TGermanRegion& german : GermanRegions)
+        if (german.LanguageId == systemLanguageId)
             return "DE";
     if (systemLanguageId == FrenchLanguageId)
         return "FR";
@@ -99,12 +109,10 @@ int LanguageIdFromLocaleName(std::string_view localeName) {
             region += AsciiLower(c);
 
     if (language == "de") {
-        static constexpr std::array<std::pair<std::string_view, int>, 4> regions{
-            {{"ch", 2055}, {"at", 3079}, {"lu", 4103}, {"li", 5127}}};
-        for (const auto& [code, id] : regions)
-            if (region == code)
-                return id;
-        return GermanLanguageIds[0];
+        for (const TGermanRegion& german : GermanRegions)
+            if (region == german.Region)
+                return german.LanguageId;
+        return GermanRegions[0].LanguageId;
     }
     if (language == "fr")
         return FrenchLanguageId;
