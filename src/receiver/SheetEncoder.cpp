@@ -7,6 +7,16 @@
 #include <cmath>
 #include <cstdio>
 
+namespace {
+
+// Only readings with a blow count or a torque travel: the receiver would skip
+// the others.
+bool Travels(const TMeasure& reading) {
+    return reading.N >= 0 || reading.Torque >= 0;
+}
+
+} // namespace
+
 std::string FormatSheetDate(DateTime value) {
     // Rounding the whole value (not the seconds field) lets 23:59:59.7 carry
     // into the next day instead of printing second 60.
@@ -25,11 +35,11 @@ std::string EncodeSheet(const TProtocol& protocol, bool* lossyText) {
 
     uint32_t count = 0;
     for (const TMeasure& m : protocol.Measures)
-        if (m.N >= 0 || m.Torque >= 0)
+        if (Travels(m))
             ++count;
     data.TransferUInt32(count);
     for (const TMeasure& m : protocol.Measures) {
-        if (m.N < 0 && m.Torque < 0)
+        if (!Travels(m))
             continue;
         double depth = m.Depth;
         int32_t n = m.N < 0 ? -1 : m.N;
