@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -89,18 +88,4 @@ DateTime NowDateTime() {
                        local.tm_min,         local.tm_sec < 60 ? local.tm_sec : 59,
                        ms < 0 ? 0 : ms};
     return EncodeDateTime(p).value_or(0.0);
-}
-
-std::string FormatIsoDate(DateTime value) {
-    CalendarDateTime p = DecodeDateTime(value);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", p.year, p.month, p.day);
-    return buf;
-}
-
-std::string FormatDottedDate(DateTime value) {
-    CalendarDateTime p = DecodeDateTime(value);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", p.day, p.month, p.year);
-    return buf;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 // Date-times are doubles: days since 1899-12-30 (day 0), the fraction being
 // the time of day. Every file format of the program stores them this way.
@@ -28,9 +27,3 @@ CalendarDateTime DecodeDateTime(DateTime value);
 
 // The local time now.
 DateTime NowDateTime();
-
-// "yyyy-mm-dd" of the date part.
-std::string FormatIsoDate(DateTime value);
-
-// "dd.mm.yyyy" of the date part, as the report prints dates.
-std::string FormatDottedDate(DateTime value);

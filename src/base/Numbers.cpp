@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 int RoundHalfUp(double x) {
@@ -36,16 +35,6 @@ std::string ToCharsFixed(double value, int decimals) {
 
 std::string FormatNumber(double value, int decimals) {
     return ReplaceChar(ToCharsFixed(value, decimals), '.', ',');
-}
-
-std::string FormatGeneral(double value) {
-    char buf[64];
-    // Fifteen significant digits, as a spreadsheet shows a double; then the
-    // trailing zeros that %g already drops.
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    if (res.ec != std::errc())
-        return "0";
-    return ReplaceChar(std::string(buf, res.ptr), '.', ',');
 }
 
 std::string FormatFixedPoint(double value, int width, int decimals) {

@@ -13,10 +13,6 @@ int RoundHalfUp(double x);
 // process's C locale says. Fixed-point with the given number of decimals.
 std::string FormatNumber(double value, int decimals);
 
-// The shortest text that reads back as the same double (at most 15
-// significant digits, as a spreadsheet shows it), with the decimal comma.
-std::string FormatGeneral(double value);
-
 // printf-style fixed-point text with a point, for the few places that are
 // written with a "%3.2f"-like pattern. Width is the minimum field width.
 std::string FormatFixedPoint(double value, int width, int decimals);

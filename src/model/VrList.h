@@ -53,15 +53,6 @@ public:
 
     int Count() const { return static_cast<int>(items_.size()); }
     int Capacity() const { return capacity_; }
-    int IndexOf(const T* item) const {
-        for (int i = 0; i < Count(); ++i)
-            if (items_[static_cast<size_t>(i)].get() == item)
-                return i;
-        return -1;
-    }
-
-    // Swaps two positions.
-    void Exchange(int a, int b) { std::swap(items_[size_t(a)], items_[size_t(b)]); }
 
     // Sorts by `less`, keeping the order of equal elements.
     template <typename Less> void StableSort(Less less) {

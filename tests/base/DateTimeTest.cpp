@@ -32,8 +32,11 @@ TEST(DateTime, InvalidDatesAreRefused) {
     EXPECT_FALSE(EncodeDateTime({2024, 1, 1, 24, 0, 0, 0}));
 }
 
-TEST(DateTime, NowIsARecentDayAndFormatsAsIsoDate) {
+TEST(DateTime, NowIsARecentDayAndDecodesToTheLastMillisecondOfADay) {
     EXPECT_GT(NowDateTime(), 45000.0);
-    EXPECT_EQ(FormatIsoDate(45429.99), "2024-05-17");
-    EXPECT_EQ(FormatDottedDate(45429.0), "17.05.2024");
+    CalendarDateTime late = DecodeDateTime(45429.0 + 86399999.0 / 86400000.0);
+    EXPECT_EQ(late.day, 17);
+    EXPECT_EQ(late.hour, 23);
+    EXPECT_EQ(late.second, 59);
+    EXPECT_EQ(late.millisecond, 999);
 }
