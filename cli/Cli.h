@@ -44,6 +44,14 @@ int UsageError(const std::string& command, const std::string& message);
 // Prints "FILE: message" on standard error.
 void FileError(const std::string& file, const std::string& message);
 
+// The command line Qt's application object is created with. Declare it
+// before the application object: Qt keeps a reference to argc.
+struct QtArguments {
+    int argc = 1;
+    char name[8] = "quistra";
+    char* argv[2] = {name, nullptr};
+};
+
 // Sets QT_QPA_PLATFORM=offscreen when no platform is chosen, so the tool
 // renders fonts, PDF and PNG without a display.
 void PrepareHeadlessQt();

@@ -77,10 +77,8 @@ int RunReceive(Arguments& args) {
         return ExitFile;
     }
 
-    int argc = 1;
-    char name[] = "quistra";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    QtArguments qtArguments;
+    QCoreApplication app(qtArguments.argc, qtArguments.argv);
     TSheetReceiver receiver;
     QObject::connect(&receiver, &TSheetReceiver::logLine,
                      [](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
@@ -144,10 +142,8 @@ int RunSend(Arguments& args) {
     if (lossy)
         FileError(files[0], "warning: characters that Windows-1250 cannot hold are sent as '?'");
 
-    int argc = 1;
-    char name[] = "quistra";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    QtArguments qtArguments;
+    QCoreApplication app(qtArguments.argc, qtArguments.argv);
     TSendResult result = SendSheet(QString::fromStdString(*host), port,
                                    QByteArray(sheet.data(), qsizetype(sheet.size())));
     if (!result.ok) {

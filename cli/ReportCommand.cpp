@@ -134,10 +134,6 @@ int RunBatch(const std::vector<std::string>& inputs, const ReportJob& job) {
     return failed > 0 ? ExitFile : ExitOk;
 }
 
-bool EnsureDirectory(const QString& dir) {
-    return QDir().mkpath(dir);
-}
-
 } // namespace
 
 int RunReport(Arguments& args) {
@@ -167,10 +163,8 @@ int RunReport(Arguments& args) {
         return UsageError("report", "--lang expects PL or EN, not '" + *lang + "'");
 
     PrepareHeadlessQt();
-    int argc = 1;
-    char name[] = "quistra";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    QtArguments qtArguments;
+    QGuiApplication app(qtArguments.argc, qtArguments.argv);
     RegisterReportFonts();
     if (lang)
         SetLanguage(*lang);
@@ -178,7 +172,7 @@ int RunReport(Arguments& args) {
         DetectLanguage("quistra", LanguageIdFromLocaleName(QLocale::system().name().toStdString()));
 
     job.outIsDirectory = job.png || inputs.size() > 1 || QFileInfo(job.out).isDir();
-    if (job.outIsDirectory && !EnsureDirectory(job.out)) {
+    if (job.outIsDirectory && !QDir().mkpath(job.out)) {
         FileError(job.out.toStdString(), "cannot create the directory");
         return ExitFile;
     }
