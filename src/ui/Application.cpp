@@ -6,8 +6,6 @@
 #include "ui/StarterF.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLocale>

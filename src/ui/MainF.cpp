@@ -1,6 +1,5 @@
 #include "ui/MainF.h"
 
-#include "base/FileIo.h"
 #include "i18n/Localization.h"
 #include "model/Engine.h"
 #include "ui/Artwork.h"
@@ -23,7 +22,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -8,8 +8,6 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
-#include <cstdlib>
-
 int main(int argc, char** argv) {
     // Test discovery runs this binary without the test environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

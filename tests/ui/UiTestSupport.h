@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
