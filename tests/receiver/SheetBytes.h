@@ -4,6 +4,7 @@
 // and of the record container, and the table of sheets every decoding path
 // is checked against.
 
+#include "ByteBuilder.h"
 #include "base/DateTime.h"
 #include "base/Values.h"
 #include "model/Protocol.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,22 +25,6 @@ struct Record {
     int32_t n;
     double torque;
 };
-
-inline void PutU32(std::string& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-inline void PutDouble(std::string& out, double d) {
-    uint64_t bits;
-    std::memcpy(&bits, &d, 8);
-    for (int i = 0; i < 8; ++i)
-        out += static_cast<char>((bits >> (8 * i)) & 0xFF);
-}
-// The text must already be Windows-1250 bytes.
-inline void PutString(std::string& out, const std::string& bytes) {
-    PutU32(out, static_cast<uint32_t>(bytes.size()));
-    out += bytes;
-}
 
 // A sheet as the field application sends it; every part can be spoiled.
 struct SheetBuilder {
@@ -60,27 +44,17 @@ struct SheetBuilder {
     std::optional<size_t> cutAfter; // keep only this many bytes
 
     std::string Bytes() const {
-        std::string out = identifier;
-        PutU32(out, version);
-        PutU32(out, declaredCount.value_or(static_cast<uint32_t>(records.size())));
-        for (const Record& r : records) {
-            PutDouble(out, r.depth);
-            PutU32(out, static_cast<uint32_t>(r.n));
-            PutDouble(out, r.torque);
-        }
-        PutString(out, site);
-        PutString(out, description);
-        PutString(out, number);
-        PutString(out, order);
-        PutDouble(out, b);
-        PutDouble(out, l);
-        PutDouble(out, h);
-        PutString(out, date);
-        out += marker;
-        out += extra;
+        TByteBuilder out;
+        out.Raw(identifier).UInt32(version);
+        out.UInt32(declaredCount.value_or(static_cast<uint32_t>(records.size())));
+        for (const Record& r : records)
+            out.Double(r.depth).Int32(r.n).Double(r.torque);
+        out.String(site).String(description).String(number).String(order);
+        out.Double(b).Double(l).Double(h).String(date).Raw(marker).Raw(extra);
+        std::string bytes = out.Bytes();
         if (cutAfter)
-            out.resize(*cutAfter);
-        return out;
+            bytes.resize(*cutAfter);
+        return bytes;
     }
     // Bytes up to the end of the record with this index (0-based).
     size_t EndOfRecord(size_t index) const { return identifier.size() + 8 + 20 * (index + 1); }
