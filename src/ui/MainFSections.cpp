@@ -75,7 +75,6 @@ void TMainF::ShowTest() {
     const TProtocol& test = *EngineP->Protocol;
     ShowErrors();
     TypSondy->setCurrentIndex(test.ProbeType < TypSondy->count() ? test.ProbeType : -1);
-    TypSondy->setEnabled(test.Sheet.VaneKind != 2);
     Norm->setCurrentIndex(test.Sheet.Norm < Norm->count() ? test.Sheet.Norm : -1);
     TypKrzyzakaFVT->setCurrentIndex(
         test.VaneFVT.VaneType < TypKrzyzakaFVT->count() ? test.VaneFVT.VaneType : -1);

@@ -185,6 +185,8 @@ TEST_F(MainFTest, EquipmentPagesFollowStandardAndKindOfTest) {
         EXPECT_EQ(w->PC->isTabVisible(w->PC->indexOf(w->TabHWFVT)), c.fvt) << c.norm << c.vaneKind;
         EXPECT_EQ(w->PC->isTabVisible(w->PC->indexOf(w->TabHWSLVT)), c.slvt)
             << c.norm << c.vaneKind;
+        // The probe type does not apply to a test of the SLVT kind.
+        EXPECT_EQ(w->TypSondy->isEnabled(), !c.slvt) << c.norm << c.vaneKind;
     }
 }
 
