@@ -15,8 +15,7 @@ enum ExitCode : int {
 // The arguments of one command, consumed option by option.
 class Arguments {
 public:
-    Arguments(std::string command, std::vector<std::string> args)
-        : command_(std::move(command)), args_(std::move(args)) {}
+    explicit Arguments(std::vector<std::string> args) : args_(std::move(args)) {}
 
     // True (and consumed) when the flag is present.
     bool Flag(const std::string& name);
@@ -31,10 +30,8 @@ public:
         if (error_.empty())
             error_ = message;
     }
-    const std::string& Command() const { return command_; }
 
 private:
-    std::string command_;
     std::vector<std::string> args_;
     std::string error_;
 };

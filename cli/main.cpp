@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
         return ExitUsage;
     }
     std::vector<std::string> rest(argv + 2, argv + argc);
-    Arguments args(first, rest);
+    Arguments args(rest);
     if (args.Flag("--help") || args.Flag("-h")) {
         std::fputs(it->second.help, stdout);
         return ExitOk;
