@@ -7,6 +7,7 @@
 #include "report/CardContext.h"
 #include "report/CardData.h"
 #include "report/ReportText.h"
+#include "report/ValueCell.h"
 
 #include <cstdio>
 
@@ -63,21 +64,9 @@ void DrawNotes(TCardContext& c) {
 
 // Step 4: grey frame with bands above and below and two corner triangles.
 void DrawFrame(TCardContext& c) {
-    TVrPage& p = c.Page;
-    const double x1 = c.L.Left - 2;
-    const double x2 = c.L.Left + c.L.PageWidth;
-    const double yTop = c.Top - 12;
-    p.Pen.SetWidth(0.18);
-    p.Font.SetHeight(4.0);
-    p.Pen.SetColor(ClGrey);
-    p.Rectangle(x1, yTop, x2, c.Bottom + 2);
-    p.Brush.SetColor(ClGrey);
-    p.Rectangle(x1, yTop, x2, yTop + 2);
-    p.Rectangle(x1, c.Bottom + 2, x2, c.Bottom + 4);
-    p.PolyLine({{x1, yTop + 2}, {x1 + 3, yTop + 2}, {x1, yTop + 5}});
-    p.PolyLine({{x2 - 0.18, yTop + 2}, {x2 - 3.18, yTop + 2}, {x2 - 0.18, yTop + 5}});
-    p.Brush.SetStyle(bsClear);
-    p.Pen.SetColor(ClBlack);
+    DrawBlockFrame(c.Page,
+                   {c.L.Left - 2, c.Top - 12, c.L.Left + c.L.PageWidth, c.Bottom + 2, true});
+    c.Page.Pen.SetColor(ClBlack);
 }
 
 void DrawDepthCaptions(TCardContext& c) {
