@@ -25,15 +25,19 @@ bool WaterBelow(double level, double depthM) {
     return HasValue(level) && level >= depthM + 0.5;
 }
 
+void ResetTextState(TVrPage& p) {
+    p.Font.SetName(ReportFont);
+    p.Pen.SetColor(ClBlack);
+    p.Brush.SetStyle(bsClear);
+}
+
 // Steps 2 and 3: correction note and wrench legend below the card.
 void DrawNotes(TCardContext& c) {
     TVrPage& p = c.Page;
     const TSheetOptions& o = c.Test.Sheet;
     const double left = c.L.Left;
     const double pw = c.L.PageWidth;
-    p.Font.SetName(ReportFont);
-    p.Pen.SetColor(ClBlack);
-    p.Brush.SetStyle(bsClear);
+    ResetTextState(p);
     p.Font.SetHeight(2.8);
     p.SetTextJustify(jtBottom | jtLeft);
 
@@ -57,9 +61,7 @@ void DrawNotes(TCardContext& c) {
     p.TextOut(Translate("Odczyt z klucza dynamometrycznego") + " [Nm]", textX, c.Bottom + 11);
     p.DrawBitmap(WrenchPicture(), iconX, c.Bottom + 7.5, iconX + 4, c.Bottom + 11.5);
     p.Font.SetColor(ClBlack);
-    p.Font.SetName(ReportFont);
-    p.Pen.SetColor(ClBlack);
-    p.Brush.SetStyle(bsClear);
+    ResetTextState(p);
 }
 
 // Step 4: grey frame with bands above and below and two corner triangles.
@@ -336,12 +338,6 @@ void DrawMetreLabels(TCardContext& c) {
     for (int i = 0; i < c.Metres; ++i)
         p.TextOut(FormatNumber(c.StartDepth + i + 1, 0) + " m", c.L.MetreLabels.Right - 1,
                   c.Top + 30.0 * (i + 1) - 0.5);
-}
-
-void ResetTextState(TVrPage& p) {
-    p.Font.SetName(ReportFont);
-    p.Pen.SetColor(ClBlack);
-    p.Brush.SetStyle(bsClear);
 }
 
 // Steps 20 to 22: page number and identification line.
