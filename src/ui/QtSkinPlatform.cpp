@@ -96,13 +96,11 @@ QPalette TQtSkinPlatform::PaletteOf(const std::string& skinName) {
 }
 
 void TQtSkinPlatform::Activate(const std::string& skinName) {
-    IsActive = true;
     ActiveName = skinName;
     QApplication::setPalette(PaletteOf(skinName));
 }
 
 void TQtSkinPlatform::Deactivate() {
-    IsActive = false;
     ActiveName.clear();
     QApplication::setPalette(QApplication::style()->standardPalette());
 }

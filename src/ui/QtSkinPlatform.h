@@ -15,7 +15,7 @@ public:
     void Activate(const std::string& skinName) override;
     void Deactivate() override;
 
-    bool Active() const { return IsActive; }
+    bool Active() const { return !ActiveName.empty(); }
     // The skin name last activated ("Cold (internal)"), empty when off.
     const std::string& SkinName() const { return ActiveName; }
 
@@ -24,6 +24,5 @@ public:
     static QPalette PaletteOf(const std::string& skinName);
 
 private:
-    bool IsActive = false;
     std::string ActiveName;
 };
