@@ -135,10 +135,7 @@ void DrawWrenchColumn(TVrPage& p, const TProtocol& t, bool compact, double x, do
 void DrawLabels(TVrPage& p, const TProtocol& t, bool compact, double x, double e) {
     const bool landscape = !t.Sheet.Portrait;
     p.Brush.SetStyle(bsClear);
-    p.Font.SetHeight(3.8);
-    p.SetTextJustify(jtMiddle | jtLeft);
-    p.Font.SetColor(ClLabel);
-    p.Font.SetStyle(0);
+    SetLabelFont(p);
     for (const TLabel& l : Labels)
         if (l.when == Always || !compact)
             p.TextOut(Translate(l.text), x + l.dx, e + l.dy);

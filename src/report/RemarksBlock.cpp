@@ -8,13 +8,6 @@
 
 namespace {
 
-void Heading(TVrPage& p) {
-    p.Font.SetHeight(3.8);
-    p.SetTextJustify(jtMiddle | jtLeft);
-    p.Font.SetColor(ClLabel);
-    p.Font.SetStyle(0);
-}
-
 // Legend of the vane columns, at the right of a landscape block.
 void DrawVaneLegend(TVrPage& p, double x, double b, double pw) {
     p.Font.SetStyle(fsBold);
@@ -36,7 +29,7 @@ void DrawVaneLegend(TVrPage& p, double x, double b, double pw) {
 
 void DrawForTester(TVrPage& p, const TProtocol& t, double x, double b, double pw) {
     DrawBlockFrame(p, {x - 2, b - 12, x + pw, b + 10, true});
-    Heading(p);
+    SetLabelFont(p);
     p.TextOut(Translate("Uwagi / podsumowanie badania"), x + 3, b - 7);
     if (!t.Sheet.Portrait)
         DrawVaneLegend(p, x, b, pw);
@@ -64,7 +57,7 @@ void DrawForClient(TVrPage& p, const TProtocol& t, double x, double b, double pw
     p.Pen.SetStyle(psSolid);
     p.Brush.SetStyle(bsClear);
 
-    Heading(p);
+    SetLabelFont(p);
     p.TextOut(Translate("Uwagi / podsumowanie badania"), x + 3, b - 7);
     p.TextOut(Translate("Opracował i zweryfikował"), x + 132, b - 7);
     p.Font.SetStyle(fsBold);

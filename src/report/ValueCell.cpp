@@ -35,6 +35,13 @@ void ValueCell(TVrPage& p, TCellKind kind, const std::string& text, double x, do
     }
 }
 
+void SetLabelFont(TVrPage& p) {
+    p.Font.SetHeight(3.8);
+    p.SetTextJustify(jtMiddle | jtLeft);
+    p.Font.SetColor(ClLabel);
+    p.Font.SetStyle(0);
+}
+
 void DrawBlockFrame(TVrPage& p, const TBlockFrame& f) {
     p.Pen.SetWidth(0.18);
     p.Font.SetHeight(4.0);

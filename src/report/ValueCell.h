@@ -15,6 +15,10 @@ enum class TCellKind {
 void ValueCell(TVrPage& page, TCellKind kind, const std::string& text, double x, double y,
                double width, double height);
 
+// The font of the field labels beside the value cells: 3.8 mm, regular,
+// dark grey, left-justified and centred on the label's Y.
+void SetLabelFont(TVrPage& page);
+
 // The grey frame of a block: outline, a 2 mm band along the top edge
 // (and optionally the bottom edge), and two 3 mm corner triangles under the
 // top band. Leaves the brush clear.
