@@ -1,6 +1,8 @@
 #include "report/HeaderBlock.h"
 
 #include "base/Numbers.h"
+#include "evaluation/SoilState.h"
+#include "evaluation/VaneShear.h"
 #include "i18n/Translate.h"
 #include "pages/FmtText.h"
 #include "pages/Page.h"
@@ -70,7 +72,7 @@ struct TWrench {
 };
 
 TWrench WrenchOf(const TProtocol& t) {
-    if (t.Sheet.VaneKind == 2)
+    if (t.Sheet.VaneKind == VaneKindSLVT)
         return {t.WrenchNumberSLVT, t.WrenchRangeSLVT, t.WrenchAccuracySLVT,
                 t.WrenchAxisSLVT,   t.WrenchCoefSLVT,  t.WrenchCalibrationSLVT,
                 t.VaneSLVT};
@@ -80,7 +82,7 @@ TWrench WrenchOf(const TProtocol& t) {
 }
 
 std::string TipText(const TProtocol& t) {
-    if (t.Sheet.VaneKind == 1) {
+    if (t.Sheet.VaneKind == VaneKindFVT) {
         static const char* const types[] = {"", " FVT 40/80", " FVT 60/120", " FVT 80/160",
                                             " FVT 100/200"};
         std::string text = Translate("Krzyżak");
@@ -91,18 +93,18 @@ std::string TipText(const TProtocol& t) {
             text += " FVT " + Translate("INNY");
         return text;
     }
-    if (t.Sheet.VaneKind == 2)
+    if (t.Sheet.VaneKind == VaneKindSLVT)
         return Translate("Stożkowo-krzyżakowa SLVT");
     return {};
 }
 
 std::string TestKindText(const TProtocol& t) {
     switch (t.Sheet.VaneKind) {
-    case 0:
+    case VaneKindNone:
         return Translate("SONDOWANIE DYNAMICZNE");
-    case 1:
+    case VaneKindFVT:
         return Translate("SONDOWANIE DYNAMICZNE ZE ŚCINANIEM (DP+FVT)");
-    case 2:
+    case VaneKindSLVT:
         return Translate("SONDOWANIE DYNAMICZNE UDAROWO-OBROTOWE");
     default:
         return TipText(t);
@@ -187,13 +189,13 @@ void DrawValues(TVrPage& p, const TProtocol& t, bool compact, double x, double e
 
 std::string StandardLine(int norm) {
     switch (norm) {
-    case 0:
+    case NormPN:
         return Translate("Wykonano zgodnie z normą PN-B-04452");
-    case 1:
+    case NormIBPG:
         return Translate("Wykonano zgodnie z Instrukcją Badań Podłoża Grunt. BDiM");
-    case 2:
+    case NormISO:
         return Translate("Wykonano zgodnie z normami", ": PN-EN ISO 22476-2/PN-EN 1997-2");
-    case 3:
+    case NormUser:
         return Translate("Wykonano zgodnie z normami", ": ");
     default:
         return {};
@@ -201,7 +203,7 @@ std::string StandardLine(int norm) {
 }
 
 std::string HeaderSubtitle(const TProtocol& t) {
-    if (t.Sheet.VaneKind == 2)
+    if (t.Sheet.VaneKind == VaneKindSLVT)
         return Translate("SONDĄ STOŻKOWO-KRZYŻAKOWĄ (SLVT)");
     if (t.ProbeType >= 1 && t.ProbeType <= 5)
         return Translate(SubtitleByProbe[t.ProbeType]);
@@ -231,7 +233,7 @@ void DrawHeaderBlock(TVrPage& p, const TProtocol& t, bool compact, double x, dou
     p.TextOut(Translate("KARTA SONDOWANIA"), xm, b - 14.5);
     const std::string subtitle = HeaderSubtitle(t);
     if (!subtitle.empty()) {
-        p.Font.SetHeight(t.Sheet.VaneKind == 2 || ReportInEnglish() ? 5.5 : 6.0);
+        p.Font.SetHeight(t.Sheet.VaneKind == VaneKindSLVT || ReportInEnglish() ? 5.5 : 6.0);
         p.TextOut(subtitle, xm, b - 8);
     }
 
