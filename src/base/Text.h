@@ -26,4 +26,6 @@ std::vector<std::string> Split(std::string_view text, char separator);
 std::string ToUpperPolish(std::string_view text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
+// The same with ASCII letters compared regardless of case ("pi", "PI", "Pi").
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 bool EndsWith(std::string_view text, std::string_view suffix);

@@ -1,6 +1,6 @@
 #include "pages/SymbolFont.h"
 
-#include <cctype>
+#include "base/Text.h"
 
 namespace {
 // The Greek letters of the Symbol font at the positions of A..Z and a..z
@@ -16,13 +16,7 @@ constexpr const char* LowerGreek[26] = {
 } // namespace
 
 bool IsSymbolFontName(std::string_view fontName) {
-    constexpr std::string_view symbol = "symbol";
-    if (fontName.size() != symbol.size())
-        return false;
-    for (size_t i = 0; i < symbol.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(fontName[i])) != symbol[i])
-            return false;
-    return true;
+    return fontName.size() == 6 && StartsWithIgnoringCase(fontName, "symbol");
 }
 
 std::string SymbolFontToUnicode(std::string_view text) {

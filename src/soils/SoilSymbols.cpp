@@ -5,7 +5,6 @@
 #include "pages/Page.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -17,16 +16,6 @@ constexpr double PiHeightMm = 5.0;
 constexpr double SubscriptPiHeightMm = 4.5;
 constexpr double LinePitchMm = 4.0;
 constexpr int MaxLines = 10;
-
-// ASCII case-insensitive prefix test ("PI", "PIASEK").
-bool StartsWithNoCase(std::string_view text, std::string_view upperPrefix) {
-    if (text.size() < upperPrefix.size())
-        return false;
-    for (size_t i = 0; i < upperPrefix.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(text[i])) != upperPrefix[i])
-            return false;
-    return true;
-}
 
 // Length of the UTF-8 sequence starting with this byte, so a Polish letter
 // is taken as one character and never split.
@@ -47,7 +36,7 @@ TFmtText SoilSymbolText(std::string_view s) {
     text.AddHeight(LetterHeightMm);
     bool inSubscript = false;
     while (!s.empty()) {
-        if (StartsWithNoCase(s, "PI") && !StartsWithNoCase(s, "PIASEK")) {
+        if (StartsWithIgnoringCase(s, "PI") && !StartsWithIgnoringCase(s, "PIASEK")) {
             // The letter p of the Symbol font is pi.
             text.AddName("Symbol");
             text.AddHeight(inSubscript ? SubscriptPiHeightMm : PiHeightMm);

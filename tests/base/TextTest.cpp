@@ -25,6 +25,15 @@ TEST(Text, ReplaceCharAndFileNameSafety) {
     EXPECT_EQ(MakeFileNameSafe("S-1 Łódź"), "S-1 Łódź");
 }
 
+TEST(Text, PrefixesWithAndWithoutCase) {
+    EXPECT_TRUE(StartsWith("P[d]", "P["));
+    EXPECT_FALSE(StartsWith("p[d]", "P["));
+    EXPECT_TRUE(StartsWithIgnoringCase("piasek", "PI"));
+    EXPECT_TRUE(StartsWithIgnoringCase("Symbol", "symbol"));
+    EXPECT_FALSE(StartsWithIgnoringCase("P", "PI"));
+    EXPECT_FALSE(StartsWithIgnoringCase("ps", "PI"));
+}
+
 TEST(Text, TrimSplitUpper) {
     EXPECT_EQ(Trim("  x y\r\n"), "x y");
     EXPECT_EQ(Split("a;;b", ';'), (std::vector<std::string>{"a", "", "b"}));
