@@ -35,11 +35,11 @@ void WriteSettings(TEngine& engine, TAppData& data) {
     TransferSettingsBody(io, engine);
 }
 
+} // namespace
+
 std::string SettingsPath(const TEngine& engine) {
     return engine.SettingsDir + std::string(SettingsFileName);
 }
-
-} // namespace
 
 void TransferSettingsBody(TFieldIo& io, TEngine& engine) {
     const uint32_t version = io.Version();

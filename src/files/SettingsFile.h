@@ -12,6 +12,9 @@ inline constexpr std::string_view SettingsFileIdentifier =
 // The settings file lives in the working directory (SettingsDir is empty).
 inline constexpr std::string_view SettingsFileName = "Ustawienia.dat";
 
+// Where the engine's settings file is: SettingsDir followed by the file name.
+std::string SettingsPath(const TEngine& engine);
+
 // The body after the version: application options, the evaluation defaults,
 // the colour scheme name and the receiver options. Reading copies the
 // evaluation defaults into the current test as well.

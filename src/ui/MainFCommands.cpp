@@ -226,7 +226,7 @@ void TMainF::LoadUserData() {
     }
     // Without a settings file the first scheme is both shown and remembered,
     // so what is saved at exit is what the user saw.
-    const bool hadSettings = FileExists(EngineP->SettingsDir + std::string(SettingsFileName));
+    const bool hadSettings = FileExists(SettingsPath(*EngineP));
     EngineP->LoadSettings();
     SkinsP->Select(hadSettings ? EngineP->SkinName : SkinsP->CurrentName());
 }
@@ -260,7 +260,7 @@ QStringList TMainF::SaveUserData() {
               EngineP->SaveHistory(field.ListName, items));
     }
     EngineP->SkinName = SkinsP->CurrentName();
-    check(EngineP->SettingsDir + std::string(SettingsFileName), EngineP->SaveSettings());
+    check(SettingsPath(*EngineP), EngineP->SaveSettings());
     if (!failures.isEmpty()) {
         TVrDialog d;
         d.Title = TrQ("Wystąpił błąd");
