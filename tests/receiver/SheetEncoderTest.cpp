@@ -2,6 +2,7 @@
 
 #include "receiver/SheetEncoder.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace sheettest;
@@ -65,4 +66,17 @@ TEST(FormatSheetDate, RoundsToTheSecondAndCarries) {
     const DateTime almostNewYear = At(2024, 12, 31, 23, 59, 59) + 0.7 / 86400.0;
     EXPECT_EQ(FormatSheetDate(almostNewYear), "2025-01-01 00:00:00");
     EXPECT_EQ(FormatSheetDate(At(2024, 5, 17, 9, 30, 0) + 0.4 / 86400.0), "2024-05-17 09:30:00");
+}
+
+TEST(SheetEncoder, ARecordCountAlwaysMatchesTheRecordsWritten) {
+    // A reading without blows whose torque is not a number must be neither
+    // counted nor written, or the receiver would read the header as a record.
+    TProtocol sent;
+    FillSentTest(sent);
+    sent.AddReading(0.4, -1, std::nan(""));
+    TDecodedSheet decoded = DecodeSheet(EncodeSheet(sent));
+    EXPECT_TRUE(decoded.EndMarkerOk);
+    EXPECT_EQ(decoded.RecordCount, 2u);
+    EXPECT_EQ(decoded.Records.size(), 2u);
+    EXPECT_EQ(decoded.Header.TestNumber, "S-12");
 }
